@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian 12 machine (packages), builds, and runs every test.
+# Can be run again; it reuses the build folder.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+bash scripts/build.sh
+BUILD_DIR=${BUILD_DIR:-build}
+cd "$BUILD_DIR"
+ctest --output-on-failure -j "$(nproc)"
