@@ -121,3 +121,38 @@ TEST(ProgramMode, ListsOnlyXmlFilesOfTheDataFolder)
     testsupport::writeAll(tmp.path() + "/Dane/Paczki/pc.xml", "x");
     EXPECT_EQ(ListExerciseFiles(tmp.path()), (QStringList{"A_odk.XML", "b_tf.xml"}));
 }
+
+#include "UserFiles.h"
+
+TEST(UserFiles, NewFilesAreByteExact)
+{
+    QTemporaryDir tmp;
+    QDir().mkpath(tmp.path() + "/Users");
+    Installation inst;
+    inst.appDir = tmp.path();
+    ASSERT_TRUE(WriteEmptyResultsFile(inst, 7).ok());
+    ASSERT_TRUE(WriteDefaultConfigFile(inst, 7).ok());
+
+    const QByteArray stat = testsupport::readAll(tmp.path() + "/Users/7_stat.xml");
+    QByteArray expected("\xFF\xFE");
+    for (char c : QByteArray("<?xml version=\"1.0\"?><cwiczenia></cwiczenia>\r\n"))
+        expected.append(c).append('\0');
+    EXPECT_EQ(stat, expected);
+
+    const QByteArray cfg = testsupport::readAll(tmp.path() + "/Users/7_config.xml");
+    QByteArray plain;
+    for (qsizetype i = 2; i < cfg.size(); i += 2) {
+        ASSERT_EQ(cfg[i + 1], '\0');
+        plain.append(cfg[i]);
+    }
+    EXPECT_TRUE(cfg.startsWith("\xFF\xFE"));
+    EXPECT_EQ(plain, QByteArray("<?xml version=\"1.0\"?>\r\n<config>\r\n<value id=\"1\">0</value>\r\n"
+                                "<value id=\"2\">0</value>\r\n<value id=\"3\">0</value>\r\n"
+                                "<value id=\"4\">1</value>\r\n<value id=\"5\">61</value>\r\n"
+                                "<value id=\"6\">3</value>\r\n<value id=\"7\">1</value>\r\n"
+                                "<value id=\"8\">1</value>\r\n<value id=\"9\">1</value>\r\n"
+                                "<value id=\"10\">0</value>\r\n<value id=\"11\">1</value>\r\n</config>\r\n"));
+    // Missing Users folder: a failure, not a crash.
+    inst.appDir = tmp.path() + "/none";
+    EXPECT_FALSE(WriteEmptyResultsFile(inst, 1).ok());
+}
