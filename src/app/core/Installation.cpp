@@ -8,9 +8,20 @@ QString Installation::path(const QString& winTail) const
     return ResolveWinPath(appDir + winTail);
 }
 
+// A relative media root is relative to AppDir (the program's working folder).
+static QString anchoredMediaRoot(const Installation& inst)
+{
+    const QString root = inst.cdDir;
+    const bool absolute = root.startsWith(u'/') || root.startsWith(u'\\')
+                          || (root.size() >= 2 && root.at(1) == u':');
+    if (absolute || inst.appDir.isEmpty())
+        return root;
+    return inst.appDir + u'\\' + root;
+}
+
 QString Installation::mediaPath(const QString& winTail) const
 {
-    return ResolveWinPath(cdDir + QStringLiteral("Media") + winTail);
+    return ResolveWinPath(anchoredMediaRoot(*this) + QStringLiteral("Media") + winTail);
 }
 
 QString ModeTitle(int programMode)
@@ -60,7 +71,7 @@ Status CheckMediaRoot(Installation& inst)
 {
     if (!inst.cdDir.endsWith(u'\\'))
         inst.cdDir += u'\\';
-    if (!WinDirExists(inst.cdDir + QStringLiteral("Media")))
+    if (!WinDirExists(anchoredMediaRoot(inst) + QStringLiteral("Media")))
         return Failure::error(QStringLiteral("Brak płyty CD-ROM programu ") + ModeTitle(inst.programMode)
                                   + QStringLiteral(". ") + QStringLiteral("Proszę umieścić płytę w napędzie CD-ROM ")
                                   + QStringLiteral("i uruchomić program ponownie."),

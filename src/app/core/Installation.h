@@ -44,5 +44,5 @@ Status ReadMediaRoot(Installation& inst);
 
 // Appends the backslash to CdDir and checks that CdDir + "Media" exists; the
 // failure names the course of `inst.programMode`. A relative media root is
-// resolved against the working folder, which the program sets to AppDir.
+// resolved against AppDir, which the program also makes its working folder.
 Status CheckMediaRoot(Installation& inst);

@@ -69,6 +69,16 @@ TEST(Installation, MediaRootFromCfgIni)
         EXPECT_EQ(inst.mediaPath("\\Teksty"), tmp.path() + "/cd/Media/Teksty");
     }
 
+    // A relative root is taken from AppDir, whatever the working folder.
+    QDir().mkpath(tmp.path() + "/app/Config");
+    QDir().mkpath(tmp.path() + "/media/Media/Teksty");
+    Installation rel;
+    rel.appDir = tmp.path() + "/app";
+    testsupport::writeAll(rel.appDir + "/Config/cfg.ini", "[DEFAULT]\r\nCD=..\\media\r\n");
+    ASSERT_TRUE(ReadMediaRoot(rel).ok());
+    ASSERT_TRUE(CheckMediaRoot(rel).ok());
+    EXPECT_EQ(rel.mediaPath("\\teksty"), tmp.path() + "/app/../media/Media/Teksty");
+
     // Missing Media folder: the message names the detected course.
     inst.cdDir = tmp.path() + "/nocd";
     inst.programMode = 2;
