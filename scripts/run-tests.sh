@@ -6,5 +6,7 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 bash scripts/build.sh
 BUILD_DIR=${BUILD_DIR:-build}
+# Window and audio tests get a virtual display and a PulseAudio null sink,
+# both stopped again when the tests end.
 cd "$BUILD_DIR"
-ctest --output-on-failure -j "$(nproc)"
+exec bash ../scripts/with-services.sh ctest --output-on-failure -j "$(nproc)"
