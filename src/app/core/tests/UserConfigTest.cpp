@@ -1,6 +1,8 @@
 #include "UserConfig.h"
 #include "UserFiles.h"
 
+#include "ProfilesFixture.h"
+
 #include "TestSupport.h"
 #include "Utf16Text.h"
 
@@ -11,16 +13,7 @@
 
 namespace {
 
-struct UserConfigFixture : testing::Test {
-    QTemporaryDir tmp;
-    Installation inst;
-    QString users;
-
-    void SetUp() override
-    {
-        inst.appDir = testsupport::copyFixture(QStringLiteral(FIXTURES_DIR "/profiles"), tmp);
-        users = inst.appDir + "/Users/";
-    }
+struct UserConfigFixture : ProfilesFixture {
     static TUstawienia loggedIn(qint32 id)
     {
         TUstawienia s;

@@ -3,6 +3,8 @@
 #include "UserList.h"
 #include "UserProfiles.h"
 
+#include "ProfilesFixture.h"
+
 #include "AnsiText.h"
 #include "TestSupport.h"
 
@@ -14,20 +16,7 @@
 
 namespace {
 
-// An installation whose Users folder is a copy of the profiles fixture:
-// 1 Łucja (password), 2 Paweł Żak (recordings, trainer statistics, UTF-8
-// settings), 3 Ola (broken settings).
-struct ProfilesFixture : testing::Test {
-    QTemporaryDir tmp;
-    Installation inst;
-    QString users;
-
-    void SetUp() override
-    {
-        inst.appDir = testsupport::copyFixture(QStringLiteral(FIXTURES_DIR "/profiles"), tmp);
-        users = inst.appDir + "/Users/";
-    }
-    bool exists(const QString& name) const { return QFileInfo::exists(users + name); }
+struct UserListFixture : ProfilesFixture {
     UserList load() const
     {
         auto list = LoadUserList(inst);
@@ -51,7 +40,7 @@ TUser newUser(qint32 id, const QString& login)
 
 } // namespace
 
-TEST_F(ProfilesFixture, ListReadsPolishLoginsAndSavesByteForByte)
+TEST_F(UserListFixture, ListReadsPolishLoginsAndSavesByteForByte)
 {
     const QByteArray original = testsupport::readAll(users + "usr.txt");
     const UserList list = load();
@@ -66,7 +55,7 @@ TEST_F(ProfilesFixture, ListReadsPolishLoginsAndSavesByteForByte)
     EXPECT_EQ(testsupport::readAll(users + "usr.txt"), original);
 }
 
-TEST_F(ProfilesFixture, OldListsReadBackWhateverTheirLineBreaks)
+TEST_F(UserListFixture, OldListsReadBackWhateverTheirLineBreaks)
 {
     // A line whose scrambled form holds a NUL, written before such logins were
     // refused, and a last line without CR LF, and a lone LF.
@@ -83,7 +72,7 @@ TEST_F(ProfilesFixture, OldListsReadBackWhateverTheirLineBreaks)
               nulLine + "\r\n" + ScrambleUserLine("8=Ewa=K=0==11") + "\r\n" + ScrambleUserLine("9=Iza=K=0==12") + "\r\n");
 }
 
-TEST_F(ProfilesFixture, MissingListIsEmptyButAnUnreadableOneIsAFailure)
+TEST_F(UserListFixture, MissingListIsEmptyButAnUnreadableOneIsAFailure)
 {
     QFile::remove(users + "usr.txt");
     EXPECT_TRUE(load().isEmpty());
@@ -137,7 +126,7 @@ TEST(UserIds, RemovedIdsAreGivenAgainOnlyFromTheEnd)
     EXPECT_EQ(other.lineText(2), QStringLiteral("3=e=M=0==20"));
 }
 
-TEST_F(ProfilesFixture, CreateWritesTheLineTheFilesAndTheFolders)
+TEST_F(UserListFixture, CreateWritesTheLineTheFilesAndTheFolders)
 {
     UserList list = load();
     const TUser ewa{NewUserId(list), QStringLiteral("Ewa Ślęk"), QStringLiteral("K"), 13, true, QStringLiteral("abc")};
@@ -154,7 +143,7 @@ TEST_F(ProfilesFixture, CreateWritesTheLineTheFilesAndTheFolders)
     EXPECT_TRUE(exists("4_Media_arch/old.wav"));
 }
 
-TEST_F(ProfilesFixture, CreateAndReplaceRefuseWithoutChangingAnything)
+TEST_F(UserListFixture, CreateAndReplaceRefuseWithoutChangingAnything)
 {
     UserList list = load();
     const QByteArray before = testsupport::readAll(users + "usr.txt");
@@ -180,7 +169,7 @@ TEST_F(ProfilesFixture, CreateAndReplaceRefuseWithoutChangingAnything)
     EXPECT_EQ(testsupport::readAll(users + "usr.txt"), before);
 }
 
-TEST_F(ProfilesFixture, ReplaceChangesOnlyTheLineAndKeepsTheId)
+TEST_F(UserListFixture, ReplaceChangesOnlyTheLineAndKeepsTheId)
 {
     UserList list = load();
     const QByteArray config = testsupport::readAll(users + "2_config.xml");
@@ -192,7 +181,7 @@ TEST_F(ProfilesFixture, ReplaceChangesOnlyTheLineAndKeepsTheId)
     EXPECT_TRUE(exists("2_Media_arch/sub/b.wav"));
 }
 
-TEST_F(ProfilesFixture, RemoveDeletesFilesTrainerStatisticsAndWholeFolders)
+TEST_F(UserListFixture, RemoveDeletesFilesTrainerStatisticsAndWholeFolders)
 {
     UserList list = load();
     // 2_Media_arch holds a file and a subfolder with a file; 2_Media_temp is missing.
@@ -205,7 +194,7 @@ TEST_F(ProfilesFixture, RemoveDeletesFilesTrainerStatisticsAndWholeFolders)
     EXPECT_TRUE(exists("1_config.xml"));
 }
 
-TEST_F(ProfilesFixture, RemoveKeepsTheProfileWhenAFolderCannotBeRemoved)
+TEST_F(UserListFixture, RemoveKeepsTheProfileWhenAFolderCannotBeRemoved)
 {
     UserList list = load();
     const QByteArray before = testsupport::readAll(users + "usr.txt");
@@ -228,7 +217,7 @@ TEST_F(ProfilesFixture, RemoveKeepsTheProfileWhenAFolderCannotBeRemoved)
     EXPECT_FALSE(exists("2_Media_temp/t.wav"));
 }
 
-TEST_F(ProfilesFixture, ListThatCannotBeSavedLeavesMemoryAsItWas)
+TEST_F(UserListFixture, ListThatCannotBeSavedLeavesMemoryAsItWas)
 {
     UserList list = load();
     // A folder where usr.txt should be: every save fails.
