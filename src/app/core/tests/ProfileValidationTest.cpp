@@ -28,6 +28,14 @@ ProfileForm form(qint32 id, const QString& login, const QString& password = {}, 
     return f;
 }
 
+// Password boxes still holding text after "protect with a password" was unchecked.
+ProfileForm unprotected(const QString& login, const QString& password, const QString& repeat)
+{
+    ProfileForm f = form(0, login, password, repeat);
+    f.hasPassword = false;
+    return f;
+}
+
 } // namespace
 
 TEST(ProfileValidation, ChecksInTheOrderOfTheProfileWindow)
@@ -58,15 +66,13 @@ TEST(ProfileValidation, ChecksInTheOrderOfTheProfileWindow)
         {"password of 31", form(0, "Ola", QString(31, u'x')), 0, "30 znaków", ProfileBox::Password},
         {"password of 30", form(0, "Ola", QString(30, u'x')), -1, nullptr, ProfileBox::Login},
         {"passwords differ", form(0, "Ola", "abc", "abd"), 62, nullptr, ProfileBox::PasswordRepeat},
-        {"no password, boxes ignored", form(0, "Ola", "=!", "x"), -1, nullptr, ProfileBox::Login},
+        {"no password, boxes ignored", unprotected("Ola", "=!", "x"), -1, nullptr, ProfileBox::Login},
         // "3=Ała": "ł" meets the key byte "M" and becomes a NUL on disk.
         {"new login that scrambles into NUL", form(0, QStringLiteral("Ała")), 0, "nie da się", ProfileBox::Login},
         {"same login under Id 10", form(10, QStringLiteral("Ała")), -1, nullptr, ProfileBox::Login},
     };
-    for (Case c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        if (std::string(c.what) == "no password, boxes ignored")
-            c.form.hasPassword = false;
         const auto problem = ValidateProfile(c.form, list, texts);
         if (c.uiTextId < 0) {
             EXPECT_FALSE(problem.has_value()) << problem->text.toStdString();
