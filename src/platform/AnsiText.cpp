@@ -90,23 +90,32 @@ bool isAnsiRepresentable(const QString& text)
     return encodeAnsi(text).has_value();
 }
 
-QStringList splitAnsiLines(const QByteArray& bytes)
+QList<QByteArray> splitByteLines(const QByteArray& bytes)
 {
-    QStringList lines;
-    const QString text = decodeAnsi(bytes);
+    QList<QByteArray> lines;
     qsizetype start = 0;
-    const qsizetype n = text.size();
+    const qsizetype n = bytes.size();
     for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c == u'\r' || c == u'\n') {
-            lines.append(text.mid(start, i - start));
-            if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
+        const char c = bytes.at(i);
+        if (c == '\r' || c == '\n') {
+            lines.append(bytes.mid(start, i - start));
+            if (c == '\r' && i + 1 < n && bytes.at(i + 1) == '\n')
                 ++i;
             start = i + 1;
         }
     }
     if (start < n)
-        lines.append(text.mid(start));
+        lines.append(bytes.mid(start));
+    return lines;
+}
+
+QStringList splitAnsiLines(const QByteArray& bytes)
+{
+    // CR and LF are single bytes in Windows-1250, so splitting before decoding
+    // gives the same lines.
+    QStringList lines;
+    for (const QByteArray& line : splitByteLines(bytes))
+        lines.append(decodeAnsi(line));
     return lines;
 }
 

@@ -19,6 +19,10 @@ QByteArray encodeAnsiLossy(const QString& text);
 
 bool isAnsiRepresentable(const QString& text);
 
+// Splits bytes into lines at CR LF, CR or LF, without decoding them; a final line
+// without a line break still counts, a trailing break adds no line.
+QList<QByteArray> splitByteLines(const QByteArray& bytes);
+
 // Splits decoded text into lines at CR LF, CR or LF, as a text-file reader does;
 // a final line without a line break still counts, a trailing break adds no line.
 QStringList splitAnsiLines(const QByteArray& bytes);

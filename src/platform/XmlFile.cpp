@@ -39,17 +39,18 @@ struct ByteWriter final : pugi::xml_writer {
 };
 } // namespace
 
-QByteArray SerializeXml(const pugi::xml_document& doc, XmlEncoding encoding)
+QByteArray SerializeXml(const pugi::xml_document& doc, pugi::xml_encoding encoding, bool withBom)
 {
     ByteWriter w;
-    unsigned flags = pugi::format_raw;
-    pugi::xml_encoding enc = pugi::encoding_utf8;
-    if (encoding == XmlEncoding::Utf16LeWithBom) {
-        flags |= pugi::format_write_bom;
-        enc = pugi::encoding_utf16_le;
-    }
-    doc.save(w, "", flags, enc);
+    doc.save(w, "", pugi::format_raw | (withBom ? pugi::format_write_bom : 0u), encoding);
     return w.out;
+}
+
+QByteArray SerializeXml(const pugi::xml_document& doc, XmlEncoding encoding)
+{
+    if (encoding == XmlEncoding::Utf16LeWithBom)
+        return SerializeXml(doc, pugi::encoding_utf16_le, true);
+    return SerializeXml(doc, pugi::encoding_utf8, false);
 }
 
 Status SaveXmlFile(const pugi::xml_document& doc, const QString& path, XmlEncoding encoding)

@@ -28,6 +28,10 @@ Status SaveXmlFile(const pugi::xml_document& doc, const QString& path,
 
 QByteArray SerializeXml(const pugi::xml_document& doc, XmlEncoding encoding);
 
+// Serialises `doc` without indentation in any encoding pugixml writes, with or
+// without a byte-order mark: for files saved in the encoding they came in.
+QByteArray SerializeXml(const pugi::xml_document& doc, pugi::xml_encoding encoding, bool withBom);
+
 // Text and attribute helpers converting between pugixml's UTF-8 and QString.
 inline QString XmlText(const pugi::xml_node& n) { return QString::fromUtf8(n.child_value()); }
 inline QString XmlAttr(const pugi::xml_node& n, const char* name)
