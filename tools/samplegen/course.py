@@ -8,6 +8,7 @@ makes exactly the files the player opens and the checker looks for the same
 files.
 """
 import glob
+import html
 import os
 import re
 import xml.etree.ElementTree as ET
@@ -365,5 +366,5 @@ def handbook_sounds(handbook_dir):
     for page in sorted(glob.glob(os.path.join(handbook_dir, "**", "*.html"), recursive=True)):
         text = open(page, encoding="utf-8").read()
         for href, label in HREF_RE.findall(text):
-            out.append((href.split("/")[-1], squash(TAG_RE.sub(" ", label)), page))
+            out.append((href.split("/")[-1], squash(html.unescape(TAG_RE.sub(" ", label))), page))
     return out
