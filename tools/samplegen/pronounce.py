@@ -8,8 +8,6 @@ sentence start and end, the marker that ends the garbage sub-lattice and
 the garbage word, written "word [output] phones" as the task lines are.
 Both are ANSI text with CR LF line ends.
 """
-import re
-
 CMUDICT = "/usr/share/pocketsphinx/model/en-us/cmudict-en-us.dict"
 GARBAGE = "P__GV_GBGE_"
 MARKER = "_GV_GBGEMARKER_"
@@ -59,7 +57,3 @@ def write_ansi(path, lines):
     data = "".join(l + "\r\n" for l in lines).encode("cp1250")
     with open(path, "wb") as f:
         f.write(data)
-
-
-def phones_of(pron):
-    return re.findall(r"\S+", pron)
