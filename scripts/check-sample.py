@@ -168,8 +168,11 @@ def check_container(path, cfg, body, rep):
             for tag in ("poziom", "typ_cw"):
                 if not is_int(course.text_of(el, tag, None)):
                     rep.bad(path, "element_paczki/%s is not a number" % tag)
-        if any(not is_int(m) for m in course.text_of(body, "znaczniki_nagrania").split("#") if m):
+        marks = [m for m in course.text_of(body, "znaczniki_nagrania").split("#") if m]
+        if any(not is_int(m) for m in marks):
             rep.bad(path, "recording marks are whole seconds joined by #")
+        elif len(marks) > 5 or [int(m) for m in marks] != sorted(int(m) for m in marks):
+            rep.bad(path, "at most five recording marks, in ascending order")
     elif variant == 2:
         if [is_int(t.text) for t in body.findall("tryb_znikania")][:2] != [True, True]:
             rep.bad(path, "a dialogue needs two numeric tryb_znikania")

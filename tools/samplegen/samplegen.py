@@ -16,6 +16,7 @@ import glob
 import hashlib
 import json
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -177,7 +178,8 @@ def parse_recordings(path):
         line = line.strip()
         if not line or line.startswith("#"):
             continue
-        fields = [f.strip() for f in line.split("|")]
+        # fields are separated by " | "; "||" inside the text separates parts
+        fields = [f.strip() for f in re.split(r"\s\|\s", line)]
         if len(fields) < 3:
             raise ValueError("%s:%d: expected 'targets | voice | text'" % (path, n))
         targets = [t.strip() for t in fields[0].split(",")]
