@@ -294,12 +294,16 @@ def dictionary_job(src, out):
 
 # ---------------------------------------------------------------------- main
 
-def run(jobs, cache_path, workers):
+def run(jobs, out, workers):
+    """Makes the jobs whose outputs are missing or were made from something
+    else; returns (jobs made, jobs, failure messages)."""
+    cache_path = os.path.join(out, ".samplegen.json")
     cache = {}
     if os.path.exists(cache_path):
         with open(cache_path, encoding="utf-8") as f:
             cache = json.load(f)
-    todo = [j for j in jobs if not all(os.path.exists(o) and cache.get(o) == j.key() for o in j.outputs)]
+    rel = lambda p: os.path.relpath(p, out).replace(os.sep, "/")
+    todo = [j for j in jobs if not all(os.path.exists(o) and cache.get(rel(o)) == j.key() for o in j.outputs)]
     seen, unique = set(), []
     for j in todo:  # two exercises may name one file: make it once
         if tuple(j.outputs) not in seen:
@@ -313,7 +317,7 @@ def run(jobs, cache_path, workers):
             try:
                 fut.result()
                 for o in j.outputs:
-                    cache[o] = j.key()
+                    cache[rel(o)] = j.key()
             except Exception as e:  # report every failure, then stop
                 failures.append("%s: %s" % (j.label, e))
     with open(cache_path + ".part", "w", encoding="utf-8") as f:
@@ -336,7 +340,7 @@ def main():
         lay_out(src, out, inst)
     copy_tree(os.path.join(src, "media"), os.path.join(out, "media"))
     jobs = media_jobs(src, out) + trainer_jobs(src, out) + [dictionary_job(src, out)]
-    made, total, failures = run(jobs, os.path.join(out, ".samplegen.json"), args.jobs)
+    made, total, failures = run(jobs, out, args.jobs)
     for f in failures:
         print("samplegen: " + f, file=sys.stderr)
     print("samplegen: %d of %d outputs made in %.1f s" % (made, total, time.time() - started))
