@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
-# Lays out the sample installations under OUT (default build/sample):
-#   OUT/selko  a course in program mode 1
+# Builds the sample installations under OUT (default build/sample):
+#   OUT/selko  an English course in program mode 1 (Selko file names)
+#   OUT/varda  a grammar course in program mode 2 (Varda file names)
 #   OUT/media  the media root both installations name in Config/cfg.ini
-# Text sources come from sample/; learners' files (Users) start empty.
+# Text sources come from sample/; pictures, recordings, the video, the Flash
+# movie and the dictionaries are made by tools/samplegen from sources kept in
+# the repository. A second run makes only what changed. Learners' files
+# (Users) are never touched.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 OUT=${1:-build/sample}
-mkdir -p "$OUT"
-for inst in selko; do
-  mkdir -p "$OUT/$inst"
-  # Copy the course sources over the installation; learners' files stay.
-  cp -r sample/$inst/. "$OUT/$inst/"
-  mkdir -p "$OUT/$inst/Users"
-done
-mkdir -p "$OUT/media"
-cp -r sample/media/. "$OUT/media/"
+python3 tools/samplegen/samplegen.py --src sample --out "$OUT"
+# The skin library, when its builder is part of the tree.
+if [ -f scripts/build-skin.sh ]; then
+  for inst in selko varda; do
+    bash scripts/build-skin.sh "$OUT/$inst/resource.dll"
+  done
+fi

@@ -18,7 +18,7 @@ PKGS=(
   # fonts
   fonts-dejavu-core fonts-liberation fonts-wine
   # sample media and independent checkers
-  espeak-ng sox lame ffmpeg icoutils dict-freedict-eng-pol
+  python3 espeak-ng sox lame ffmpeg icoutils dict-freedict-eng-pol
 )
 
 missing=()
