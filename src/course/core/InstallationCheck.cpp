@@ -6,6 +6,7 @@
 #include "ProgramMode.h"
 #include "WinPath.h"
 
+#include <QDir>
 #include <QSet>
 
 namespace {
@@ -27,6 +28,10 @@ public:
             problem(QStringLiteral("Config\\cfg.ini"), s.failure().text);
             return;
         }
+        // The program runs with AppDir as its working folder: a relative
+        // media root is relative to the installation.
+        if (QDir::isRelativePath(QString(probe.cdDir).replace(u'\\', u'/')))
+            probe.cdDir = m_inst.appDir + u'/' + probe.cdDir;
         if (const Status s = CheckMediaRoot(probe); !s.ok())
             problem(QStringLiteral("media root ") + probe.cdDir, s.failure().text);
     }

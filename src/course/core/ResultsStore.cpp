@@ -249,6 +249,12 @@ ResultsReadOutcome ResultsStore::ReadAllResults(const QList<TElement*>& flatList
         if (progress)
             progress(count, i + 1);
     }
+    // Groups and the root all store their average in the one entry with an
+    // empty name, which holds whichever was written last (the root's). A
+    // group that read it takes its own average from its children instead.
+    for (TElement* n : flatList)
+        if (n->NodeType == TElement::RootOrGroup && n->HasResult)
+            n->Progress = AverageOfChildren(*n);
     return out;
 }
 

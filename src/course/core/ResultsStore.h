@@ -75,7 +75,9 @@ public:
     QString path() const { return m_path; }
 
     // Resets every node of `flatList` and reads its stored result (the first
-    // `plik` with the node's FileName holding a `dane` with its Kind).
+    // `plik` with the node's FileName holding a `dane` with its Kind). Groups
+    // share one stored entry with the root, so a group with a stored result
+    // takes the average of its children as read.
     // A missing file is recreated empty and the notice returned; a file that
     // cannot be parsed is left untouched and reported. In both cases the
     // nodes keep their reset values. `progress` is told (count, step).

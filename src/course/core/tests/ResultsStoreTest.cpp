@@ -173,6 +173,13 @@ TEST(Results, RecordingWritesTheNodeItsReviewAndItsAncestors)
     EXPECT_EQ(back->ReviewDate, dateIn(6));
     EXPECT_EQ(back->ReviewProgress, 50);
     EXPECT_TRUE(back->HasResult);
+
+    // The groups share their stored entry with the root (whose average was
+    // written last); each group takes its own average from its children.
+    const TElement* conversations = again.flatList[6];
+    ASSERT_EQ(conversations->GroupId, 2);
+    EXPECT_EQ(conversations->Progress, 17); // dialogue 70, three untouched containers 0
+    EXPECT_TRUE(f.statText().contains("<plik nazwa=\"\"><dane id=\"0\"><data>10-03-2024</data><postep>4</postep>"));
 }
 
 TEST(Results, ReviewsOffKeepTheSchedule)

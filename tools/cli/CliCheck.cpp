@@ -1,0 +1,37 @@
+// The installation check.
+#include "Cli.h"
+#include "CliCourse.h"
+
+#include "InstallationCheck.h"
+
+namespace {
+
+// Body checkers of the exercise kinds, one line per kind that has one.
+void registerBodyCheckers(BodyCheckerRegistry& /*registry*/)
+{
+}
+
+} // namespace
+
+int CliCheck(const CliArgs& args, CliIo& io)
+{
+    Installation inst = CliInstallation(args);
+    const auto mode = CliProgramMode(args, inst, io);
+    const auto lang = CliInterfaceLanguage(args, io);
+    if (!mode || !lang)
+        return 1;
+    inst.programMode = *mode;
+    inst.interfaceLanguage = *lang;
+
+    BodyCheckerRegistry bodies;
+    registerBodyCheckers(bodies);
+    const InstallationReport report = CheckInstallation(inst, bodies);
+    for (const QString& p : report.problems)
+        io.out << "problem: " << p << '\n';
+    for (const QString& w : report.warnings)
+        io.out << "warning: " << w << '\n';
+    if (!report.ok())
+        return CliFail(io, QStringLiteral("%1 problem(s) found").arg(report.problems.size()));
+    io.out << "ok\n";
+    return 0;
+}
