@@ -135,6 +135,9 @@ Status ScanExerciseFolder(const Installation& inst, TDrzewo& tree, const ScanPro
 {
     const QStringList files = ListExerciseFiles(inst.appDir);
     const QStringList fragments = AdmittedFragments(inst.programMode);
+    // The folder is resolved once; the names come from its listing, so they
+    // are spelled as on disk already.
+    const QString dane = inst.path(QStringLiteral("\\Dane"));
     const int count = int(files.size());
     if (progress)
         progress(count, 0);
@@ -153,7 +156,7 @@ Status ScanExerciseFolder(const Installation& inst, TDrzewo& tree, const ScanPro
         if (!admitted)
             continue;
 
-        auto doc = ExerciseDocument::load(inst.path(QStringLiteral("\\Dane\\") + name));
+        auto doc = ExerciseDocument::load(dane + u'/' + name);
         if (!doc.ok()) {
             result = ScanErrorMessage(name);
             break;

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QHash>
 
+#include <cstring>
 #include <utility>
 
 QString ResultDateFormat()
@@ -108,24 +109,34 @@ public:
     pugi::xml_node root() const { return m_root; }
 
     // Updates the first `dane` with the node's Kind in the first `plik` with
-    // its FileName, or appends what is missing.
+    // its FileName, or appends what is missing. One operation writes a node
+    // and its few ancestors, so a walk over the `plik` elements comparing the
+    // UTF-8 names costs less than building an index of the whole file.
     void write(const TElement& node)
     {
-        indexForWriting();
-        const QString& name = node.FileName;
-        pugi::xml_node dane = m_writeDane.value(Key(name, node.Kind));
-        if (!dane) {
-            pugi::xml_node plik = m_firstPlik.value(name);
-            if (!plik) {
-                plik = m_root.append_child("plik");
-                plik.append_attribute("nazwa") = name.toUtf8().constData();
-                m_firstPlik.insert(name, plik);
+        const QByteArray name = node.FileName.toUtf8();
+        pugi::xml_node plik;
+        for (pugi::xml_node p = m_root.child("plik"); p; p = p.next_sibling("plik"))
+            if (std::strcmp(p.attribute("nazwa").value(), name.constData()) == 0) {
+                plik = p;
+                break;
             }
+        pugi::xml_node dane;
+        if (plik) {
+            for (pugi::xml_node d = plik.child("dane"); d; d = d.next_sibling("dane"))
+                if (ParseXmlInt(d.attribute("id").value()) == node.Kind) {
+                    dane = d;
+                    break;
+                }
+        } else {
+            plik = m_root.append_child("plik");
+            plik.append_attribute("nazwa") = name.constData();
+        }
+        if (!dane) {
             dane = plik.append_child("dane");
             dane.append_attribute("id") = node.Kind;
             for (const char* el : {"data", "postep", "czas", "datapowtorka", "posteppowtorka"})
                 dane.append_child(el);
-            m_writeDane.insert(Key(name, node.Kind), dane);
         }
         setChild(dane, "data", node.ResultDate);
         setChild(dane, "postep", QString::number(node.Progress));
@@ -159,29 +170,8 @@ private:
         c.text().set(value.toUtf8().constData());
     }
 
-    // Writing looks only into the first `plik` of each name.
-    void indexForWriting()
-    {
-        if (m_indexed)
-            return;
-        m_indexed = true;
-        for (pugi::xml_node plik : m_root.children("plik")) {
-            const QString name = QString::fromUtf8(plik.attribute("nazwa").value());
-            if (m_firstPlik.contains(name))
-                continue;
-            m_firstPlik.insert(name, plik);
-            for (pugi::xml_node dane : plik.children("dane"))
-                if (const auto id = ParseXmlInt(dane.attribute("id").value()))
-                    if (!m_writeDane.contains(Key(name, *id)))
-                        m_writeDane.insert(Key(name, *id), dane);
-        }
-    }
-
     pugi::xml_document m_doc;
     pugi::xml_node m_root;
-    bool m_indexed = false;
-    QHash<QString, pugi::xml_node> m_firstPlik;
-    QHash<Key, pugi::xml_node> m_writeDane;
 
 };
 
