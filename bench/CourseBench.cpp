@@ -191,6 +191,20 @@ LargeCourse& largeCourse()
     return c;
 }
 
+// The generated course built and its results read, as after a login.
+struct LoggedIn {
+    Installation inst;
+    Course course;
+    FixedClock clock{QDate(2024, 3, 10)};
+    ResultsStore store{inst, User, clock};
+
+    LoggedIn() : inst(largeCourse().installation())
+    {
+        if (ReloadCourse(inst, course).scanFailure || store.ReadAllResults(course.flatList).message)
+            std::abort();
+    }
+};
+
 std::shared_ptr<pugi::xml_document> parseFile(const QString& path)
 {
     QFile f(path);
@@ -229,14 +243,9 @@ void BM_FolderScanFloor(benchmark::State& state)
 
 void BM_LoginRead(benchmark::State& state)
 {
-    LargeCourse& c = largeCourse();
-    Installation inst = c.installation();
-    Course course;
-    ReloadCourse(inst, course);
-    FixedClock clock(QDate(2024, 3, 10));
-    ResultsStore store(inst, User, clock);
+    LoggedIn l;
     for (auto _ : state) {
-        const ResultsReadOutcome r = store.ReadAllResults(course.flatList);
+        const ResultsReadOutcome r = l.store.ReadAllResults(l.course.flatList);
         if (r.message)
             std::abort();
     }
@@ -251,26 +260,20 @@ void BM_LoginReadFloor(benchmark::State& state)
 
 void BM_RecordResult(benchmark::State& state)
 {
-    LargeCourse& c = largeCourse();
-    Installation inst = c.installation();
-    Course course;
-    ReloadCourse(inst, course);
-    FixedClock clock(QDate(2024, 3, 10));
-    ResultsStore store(inst, User, clock);
-    store.ReadAllResults(course.flatList);
+    LoggedIn l;
     // A package element: group, package, element (three levels below the root).
     TElement* node = nullptr;
-    for (TElement* n : course.flatList)
+    for (TElement* n : l.course.flatList)
         if (n->IsPackageItem && n->Depth == 2 && n->GroupId == Groups / 2)
             node = n;
     if (!node)
         std::abort();
-    TNawigacjaDrzewa nav(course.tree);
+    TNawigacjaDrzewa nav(l.course.tree);
     nav.SetCurrent(node);
     for (auto _ : state) {
         nav.ResultPending = true;
         ResultSources w{true, 0, 50, false, 0};
-        if (!store.RecordResult(nav, w, ReviewSettings{}).ok())
+        if (!l.store.RecordResult(nav, w, ReviewSettings{}).ok())
             std::abort();
     }
 }

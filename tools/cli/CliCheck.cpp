@@ -15,17 +15,12 @@ void registerBodyCheckers(BodyCheckerRegistry& /*registry*/)
 
 int CliCheck(const CliArgs& args, CliIo& io)
 {
-    Installation inst = CliInstallation(args);
-    const auto mode = CliProgramMode(args, inst, io);
-    const auto lang = CliInterfaceLanguage(args, io);
-    if (!mode || !lang)
+    const std::optional<Installation> inst = CliCourseInstallation(args, io);
+    if (!inst)
         return 1;
-    inst.programMode = *mode;
-    inst.interfaceLanguage = *lang;
-
     BodyCheckerRegistry bodies;
     registerBodyCheckers(bodies);
-    const InstallationReport report = CheckInstallation(inst, bodies);
+    const InstallationReport report = CheckInstallation(*inst, bodies);
     for (const QString& p : report.problems)
         io.out << "problem: " << p << '\n';
     for (const QString& w : report.warnings)

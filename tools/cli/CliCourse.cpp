@@ -41,6 +41,20 @@ std::optional<int> CliInterfaceLanguage(const CliArgs& args, CliIo& io)
     return lang;
 }
 
+std::optional<Installation> CliCourseInstallation(const CliArgs& args, CliIo& io)
+{
+    Installation inst = CliInstallation(args);
+    const auto mode = CliProgramMode(args, inst, io);
+    if (!mode)
+        return std::nullopt;
+    const auto lang = CliInterfaceLanguage(args, io);
+    if (!lang)
+        return std::nullopt;
+    inst.programMode = *mode;
+    inst.interfaceLanguage = *lang;
+    return inst;
+}
+
 namespace {
 
 // The review settings of a user. The defaults of a new profile until the
@@ -105,20 +119,17 @@ std::optional<int> userOption(const CliArgs& args, CliIo& io)
 
 int CliTree(const CliArgs& args, CliIo& io)
 {
-    Installation inst = CliInstallation(args);
-    const auto mode = CliProgramMode(args, inst, io);
-    const auto lang = CliInterfaceLanguage(args, io);
-    if (!mode || !lang)
+    std::optional<Installation> inst = CliCourseInstallation(args, io);
+    if (!inst)
         return 1;
     std::optional<int> user;
     if (args.has(QStringLiteral("user")) && !(user = userOption(args, io)))
         return 1;
-    inst.programMode = *mode;
 
     SystemClock clock;
     Course course;
     bool scanFailed = false;
-    if (!loadCourse(inst, *lang, user, clock, course, scanFailed, io))
+    if (!loadCourse(*inst, inst->interfaceLanguage, user, clock, course, scanFailed, io))
         return 1;
     for (const TElement* n : course.flatList)
         printNode(io.out, *n);
@@ -127,7 +138,6 @@ int CliTree(const CliArgs& args, CliIo& io)
 
 int CliRecord(const CliArgs& args, CliIo& io)
 {
-    Installation inst = CliInstallation(args);
     for (const char* required : {"user", "file", "kind", "score"})
         if (!args.has(QLatin1String(required)))
             return CliFail(io, QStringLiteral("record needs --%1").arg(QLatin1String(required)));
@@ -144,16 +154,15 @@ int CliRecord(const CliArgs& args, CliIo& io)
         if (!today.isValid())
             return CliFail(io, QStringLiteral("--today needs a date written YYYY-MM-DD"));
     }
-    const auto mode = CliProgramMode(args, inst, io);
-    const auto lang = CliInterfaceLanguage(args, io);
-    if (!mode || !lang)
+    std::optional<Installation> installation = CliCourseInstallation(args, io);
+    if (!installation)
         return 1;
-    inst.programMode = *mode;
+    Installation& inst = *installation;
 
     FixedClock clock(today);
     Course course;
     bool scanFailed = false;
-    if (!loadCourse(inst, *lang, *user, clock, course, scanFailed, io))
+    if (!loadCourse(inst, inst.interfaceLanguage, *user, clock, course, scanFailed, io))
         return 1;
 
     QString file = args.value(QStringLiteral("file"));

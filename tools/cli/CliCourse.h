@@ -12,3 +12,7 @@ std::optional<int> CliProgramMode(const CliArgs& args, const Installation& inst,
 
 // --lang N (0..255), default 0.
 std::optional<int> CliInterfaceLanguage(const CliArgs& args, CliIo& io);
+
+// The installation of --app-dir with its program mode (CliProgramMode) and
+// interface language (CliInterfaceLanguage) set; nullopt after reporting.
+std::optional<Installation> CliCourseInstallation(const CliArgs& args, CliIo& io);

@@ -46,15 +46,32 @@ static QHash<int, QString> firstTranslations(const List& list, int language, QLi
     return texts;
 }
 
-Status LoadDefinitions(Installation& inst, TDrzewo& tree)
+namespace {
+// The parsed file and its root wrapper; the wrapper lives as long as `dom`.
+struct DefinitionsFile {
+    std::shared_ptr<pugi::xml_document> dom;
+    TXMLDefinitionsType root;
+};
+
+Expected<DefinitionsFile> openDefinitions(const QString& path)
 {
-    const QString path = DefinitionsPath(inst);
     auto doc = LoadXmlFile(path);
     if (!doc.ok())
         return DefinitionsFailure(path);
     const TXMLDefinitionsType defs((*doc)->child("definitions"));
     if (!defs.exists())
         return DefinitionsFailure(path);
+    return DefinitionsFile{*doc, defs};
+}
+} // namespace
+
+Status LoadDefinitions(Installation& inst, TDrzewo& tree)
+{
+    const QString path = DefinitionsPath(inst);
+    const auto file = openDefinitions(path);
+    if (!file.ok())
+        return file.failure();
+    const TXMLDefinitionsType& defs = file->root;
 
     QList<int> groupIds;
     QHash<int, QString> groupCaptions;
@@ -93,15 +110,12 @@ Status LoadDefinitions(Installation& inst, TDrzewo& tree)
 Expected<QList<LanguageInfo>> ReadLanguages(const Installation& inst)
 {
     const QString path = DefinitionsPath(inst);
-    auto doc = LoadXmlFile(path);
-    if (!doc.ok())
-        return DefinitionsFailure(path);
-    const TXMLDefinitionsType defs((*doc)->child("definitions"));
-    if (!defs.exists())
-        return DefinitionsFailure(path);
+    const auto file = openDefinitions(path);
+    if (!file.ok())
+        return file.failure();
     QList<LanguageInfo> out;
     try {
-        for (const TXMLLangType l : defs.languages().lang())
+        for (const TXMLLangType l : file->root.languages().lang())
             out.append(LanguageInfo{l.id(), l.text(), l.trans()});
     } catch (const XmlBindingError&) {
         return DefinitionsFailure(path);
