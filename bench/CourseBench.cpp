@@ -301,8 +301,9 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
+        // A single run, or the median of repetitions when there are some.
         for (const Run& r : runs)
-            if (r.run_type == Run::RT_Iteration)
+            if (r.run_type == Run::RT_Iteration || r.aggregate_name == "median")
                 m_ms[r.run_name.function_name] = {r.GetAdjustedRealTime(), r.GetAdjustedCPUTime()}; // ms
     }
     void Finalize() override

@@ -81,7 +81,9 @@ void printNode(QTextStream& out, const TElement& n)
 }
 
 // Builds the course as the program does at login: in `interfaceLanguage`,
-// with the results of `userId` when one is given. Returns false (after
+// with the results of `userId` when one is given. The language is the
+// caller's choice: --lang for now, the user's own setting once the profile
+// settings are read here. Returns false (after
 // reporting) when the course or the results cannot be read; a scan error is
 // reported and the part of the course read so far is kept (`scanFailed`).
 bool loadCourse(Installation& inst, int interfaceLanguage, std::optional<int> userId, const IClock& clock,

@@ -16,11 +16,12 @@ const std::vector<CliCommand>& AllCliCommands()
          "                                       the course as a flat list, one node per line (tab-separated)",
          "", CliTree},
         {"record",
-         "record [--app-dir DIR] --user ID --file NAME --kind K --score S [--today YYYY-MM-DD] [--mode N]\n"
+         "record [--app-dir DIR] --user ID --file NAME --kind K --score S [--today YYYY-MM-DD] [--mode N] [--lang N]\n"
          "                                       records a result as a check does and writes the results file",
          "", CliRecord},
         {"normalize", "normalize [--app-dir DIR] TEXT       TEXT with the shortcut table applied", "", CliNormalize},
-        {"check", "check [--app-dir DIR] [--mode N]     lists every problem of an installation", "", CliCheck},
+        {"check", "check [--app-dir DIR] [--mode N] [--lang N]\n"
+                   "                                       lists every problem of an installation", "", CliCheck},
     };
     return commands;
 }

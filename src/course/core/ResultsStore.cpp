@@ -221,13 +221,18 @@ ResultsReadOutcome ResultsStore::ReadAllResults(const QList<TElement*>& flatList
     }
 
     // The first `dane` of each (nazwa, id) in document order: what walking
-    // the file for every node would find first.
+    // the file for every node would find first. Walking backwards and
+    // letting later inserts replace earlier ones leaves exactly that.
     QHash<Key, pugi::xml_node> first;
-    for (pugi::xml_node plik : doc.root().children("plik")) {
+    first.reserve(flatList.size());
+    for (pugi::xml_node plik = doc.root().last_child(); plik; plik = plik.previous_sibling()) {
+        if (std::strcmp(plik.name(), "plik") != 0)
+            continue;
         const QString name = QString::fromUtf8(plik.attribute("nazwa").value());
-        for (pugi::xml_node dane : plik.children("dane"))
-            if (const auto id = ParseXmlInt(dane.attribute("id").value()); id && !first.contains(Key(name, *id)))
-                first.insert(Key(name, *id), dane);
+        for (pugi::xml_node dane = plik.last_child(); dane; dane = dane.previous_sibling())
+            if (std::strcmp(dane.name(), "dane") == 0)
+                if (const auto id = ParseXmlInt(dane.attribute("id").value()))
+                    first.insert(Key(name, *id), dane);
     }
 
     const int count = int(flatList.size());
