@@ -332,6 +332,26 @@ TEST(Results, ReadingTakesTheFirstMatchAndResetsTheRest)
         << text.toStdString();
 }
 
+TEST(Results, Utf8FileIsRewrittenAsUtf16WithAMatchingDeclaration)
+{
+    ResultsFixture f;
+    testsupport::writeAll(f.statPath(), QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?><cwiczenia>"
+                                                       "<plik nazwa=\"3ob_01.xml\"><dane id=\"8\"><postep>12</postep>"
+                                                       "<czas>Zażółć</czas></dane></plik></cwiczenia>")
+                                            .toUtf8());
+    ASSERT_FALSE(f.store().ReadAllResults(f.course.flatList).message);
+    TElement* n = f.node("3ob_01.xml", 8);
+    EXPECT_EQ(n->Progress, 12);
+    EXPECT_EQ(n->ResultTime, QStringLiteral("Zażółć"));
+    ASSERT_TRUE(f.check(f.node("odk_01.xml", 52), 30).ok());
+    const QByteArray bytes = testsupport::readAll(f.statPath());
+    ASSERT_TRUE(bytes.startsWith("\xFF\xFE"));
+    const QString text = decodeUtf16Le(bytes);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("<?xml version=\"1.0\"?><cwiczenia><plik nazwa=\"3ob_01.xml\">")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("<czas>Zażółć</czas>")));
+}
+
 TEST(Results, MissingFileIsRecreatedWithTheNotice)
 {
     ResultsFixture f;
