@@ -3,11 +3,26 @@
 // Command groups, one file each. Registered here explicitly.
 int CliMode(const CliArgs&, CliIo&);
 int CliProfiles(const CliArgs&, CliIo&);
+int CliTree(const CliArgs&, CliIo&);
+int CliRecord(const CliArgs&, CliIo&);
+int CliNormalize(const CliArgs&, CliIo&);
+int CliCheck(const CliArgs&, CliIo&);
 
 const std::vector<CliCommand>& AllCliCommands()
 {
     static const std::vector<CliCommand> commands = {
         {"mode", "mode [--app-dir DIR]                 program mode: 1, 2, 3 or ask", "", CliMode},
+        {"tree",
+         "tree [--app-dir DIR] [--user ID] [--mode N] [--lang N]\n"
+         "                                       the course as a flat list, one node per line (tab-separated)",
+         "", CliTree},
+        {"record",
+         "record [--app-dir DIR] --user ID --file NAME --kind K --score S [--today YYYY-MM-DD] [--mode N] [--lang N]\n"
+         "                                       records a result as a check does and writes the results file",
+         "", CliRecord},
+        {"normalize", "normalize [--app-dir DIR] TEXT       TEXT with the shortcut table applied", "", CliNormalize},
+        {"check", "check [--app-dir DIR] [--mode N] [--lang N]\n"
+                   "                                       lists every problem of an installation", "", CliCheck},
         {"profiles",
          "profiles list [--app-dir DIR]        Id, Login, Gender, HasPassword, Figure (tab-separated)\n"
          "  profiles create --login L --gender K|M --figure F [--password P] [--app-dir DIR]\n"

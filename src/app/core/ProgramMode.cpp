@@ -2,7 +2,12 @@
 
 #include "WinPath.h"
 
-#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+
+#include <dirent.h>
+#include <sys/stat.h>
 
 const QStringList& VardaFragments()
 {
@@ -50,12 +55,32 @@ int ScoreProgramMode(const QStringList& fileNames)
 
 QStringList ListExerciseFiles(const QString& appDir)
 {
-    const QDir dane(ResolveWinPath(appDir + QStringLiteral("\\Dane")));
+    // Read with readdir: the entry type comes with the name, so a folder of
+    // thousands of exercise files is listed without a stat per file (only
+    // links and entries of unknown type are looked up).
+    const QByteArray dane = QFile::encodeName(ResolveWinPath(appDir + QStringLiteral("\\Dane")));
     QStringList names;
-    // "*.xml" matches any case on Windows.
-    for (const QString& n : dane.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase))
-        if (n.endsWith(QStringLiteral(".xml"), Qt::CaseInsensitive))
-            names.append(n);
+    DIR* dir = ::opendir(dane.constData());
+    if (!dir)
+        return names;
+    while (const dirent* e = ::readdir(dir)) {
+        const QString name = QFile::decodeName(e->d_name);
+        // "*.xml" matches any case on Windows.
+        if (!name.endsWith(QStringLiteral(".xml"), Qt::CaseInsensitive))
+            continue;
+        bool isFile = e->d_type == DT_REG;
+        if (e->d_type == DT_LNK || e->d_type == DT_UNKNOWN) {
+            struct stat st;
+            isFile = ::stat((dane + '/' + e->d_name).constData(), &st) == 0 && S_ISREG(st.st_mode);
+        }
+        if (isFile)
+            names.append(name);
+    }
+    ::closedir(dir);
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int r = a.compare(b, Qt::CaseInsensitive);
+        return r != 0 ? r < 0 : a < b;
+    });
     return names;
 }
 

@@ -1,0 +1,107 @@
+#include "TestSupport.h"
+#include "Utf16Text.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliOutcome {
+    int rc = -1;
+    QString out;
+    QString err;
+};
+
+CliOutcome cli(const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral(ORVANTA_CLI), args);
+    p.waitForFinished(60000);
+    return CliOutcome{p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+QString copySelko(QTemporaryDir& tmp)
+{
+    return testsupport::copyFixture(QStringLiteral(FIXTURES_DIR "/selko"), tmp);
+}
+
+} // namespace
+
+TEST(Cli, TreeListsTheCourseAndAsksForTheModeWhenNamesDoNotDecide)
+{
+    QTemporaryDir tmp;
+    const QString dir = copySelko(tmp);
+    const CliOutcome ask = cli({"tree", "--app-dir", dir});
+    EXPECT_EQ(ask.rc, 1);
+    EXPECT_TRUE(ask.err.contains("pass --mode")) << ask.err.toStdString();
+
+    const CliOutcome tree = cli({"tree", "--app-dir", dir, "--mode", "1"});
+    ASSERT_EQ(tree.rc, 0) << tree.err.toStdString();
+    const QStringList lines = tree.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 24);
+    EXPECT_EQ(lines[4], QStringLiteral("4\t2\t3\t3\t0\t1\tPaczki\\pc_a.xml\t\t0\t0\t\t\t1"));
+    EXPECT_EQ(lines[1].split('\t')[7], "Trzy obrazki");
+
+    const CliOutcome english = cli({"tree", "--app-dir", dir, "--mode", "1", "--lang", "1"});
+    EXPECT_EQ(english.out.split('\n')[0].split('\t')[7], "Listening");
+}
+
+TEST(Cli, RecordWritesTheUsersResultsAndTreeShowsThem)
+{
+    QTemporaryDir tmp;
+    const QString dir = copySelko(tmp);
+    const QStringList base{"--app-dir", dir, "--mode", "1", "--user", "3"};
+    const CliOutcome rec = cli(QStringList{"record"} + base +
+                        QStringList{"--file", "dial_01.xml", "--kind", "14", "--score", "50", "--today", "2024-03-10"});
+    ASSERT_EQ(rec.rc, 0) << rec.err.toStdString();
+    // The results file did not exist: recreated with the notice, then written.
+    EXPECT_TRUE(rec.err.contains(QStringLiteral("Brak pliku ze statystykami!")));
+    EXPECT_EQ(rec.out, QStringLiteral("9\t2\t3\t14\t0\t2\tdial_01.xml\tRozumienie\t50\t1\t10-03-2024\t2024-03-13\t1\n"));
+    EXPECT_TRUE(decodeUtf16Le(testsupport::readAll(dir + "/Users/3_stat.xml"))
+                    .contains("<datapowtorka>2024-03-13=1</datapowtorka>"));
+
+    const CliOutcome again = cli(QStringList{"record"} + base +
+                          QStringList{"--file", "dial_01.xml", "--kind", "14", "--score", "50", "--today", "2024-03-13"});
+    ASSERT_EQ(again.rc, 0) << again.err.toStdString();
+    EXPECT_TRUE(again.err.isEmpty()) << again.err.toStdString();
+    EXPECT_TRUE(again.out.endsWith("\t50\t1\t13-03-2024\t2024-03-19\t2\n")) << again.out.toStdString();
+
+    const CliOutcome tree = cli(QStringList{"tree"} + base);
+    ASSERT_EQ(tree.rc, 0);
+    EXPECT_TRUE(tree.out.contains("7\t1\t2\t102\t2\t2\tdial_01.xml\tDialog w sklepie\t16\t1\t13-03-2024\t\t1\n"))
+        << tree.out.toStdString();
+
+    const CliOutcome missing = cli(QStringList{"record"} + base + QStringList{"--file", "nope.xml", "--kind", "3", "--score", "1"});
+    EXPECT_EQ(missing.rc, 1);
+    EXPECT_TRUE(missing.err.contains("no exercise nope.xml of kind 3"));
+
+    testsupport::writeAll(dir + "/Users/3_stat.xml", "<cwiczenia>");
+    const CliOutcome broken = cli(QStringList{"record"} + base +
+                           QStringList{"--file", "dial_01.xml", "--kind", "14", "--score", "50"});
+    EXPECT_EQ(broken.rc, 1);
+    EXPECT_TRUE(broken.err.contains(QStringLiteral("Plik ze statystykami jest uszkodzony")));
+    EXPECT_EQ(testsupport::readAll(dir + "/Users/3_stat.xml"), QByteArray("<cwiczenia>"));
+}
+
+TEST(Cli, NormalizeAndCheck)
+{
+    QTemporaryDir tmp;
+    const QString dir = copySelko(tmp);
+    const CliOutcome n = cli({"normalize", "--app-dir", dir, "I dont know"});
+    EXPECT_EQ(n.rc, 0);
+    EXPECT_EQ(n.out, "I do not know\n");
+
+    const CliOutcome check = cli({"check", "--app-dir", dir, "--mode", "1"});
+    EXPECT_EQ(check.rc, 1);
+    EXPECT_TRUE(check.out.contains("problem: Dane\\pc_01.xml: package element file Dane\\Paczki\\pc_b.xml is missing"));
+    EXPECT_FALSE(check.out.contains("media root")) << check.out.toStdString(); // cd is relative to the installation
+    EXPECT_TRUE(check.err.contains("1 problem(s) found"));
+
+    testsupport::writeAll(dir + "/Dane/Paczki/pc_b.xml",
+                          "<cwiczenie><config><grupa>1</grupa><poziom>1</poziom><typ_cw>31</typ_cw></config></cwiczenie>");
+    const CliOutcome clean = cli({"check", "--app-dir", dir, "--mode", "1"});
+    EXPECT_EQ(clean.rc, 0) << clean.out.toStdString();
+    EXPECT_TRUE(clean.out.endsWith("ok\n"));
+}
