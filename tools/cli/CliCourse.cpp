@@ -5,6 +5,8 @@
 #include "Course.h"
 #include "ProgramMode.h"
 #include "ResultsStore.h"
+#include "UserConfig.h"
+#include "UserList.h"
 
 #include <QDate>
 
@@ -57,11 +59,35 @@ std::optional<Installation> CliCourseInstallation(const CliArgs& args, CliIo& io
 
 namespace {
 
-// The review settings of a user. The defaults of a new profile until the
-// user's settings file is read here.
-ReviewSettings reviewSettingsFor(const Installation& /*inst*/, int /*userId*/)
+// Logs `userId` in as the login window does: the profile must be in the user
+// list; its settings file gives the interface language (unless --lang names
+// one) and the review settings. A settings file that had to be written anew is
+// reported on standard error and the defaults are used. nullopt after reporting.
+std::optional<TUstawienia> logIn(const CliArgs& args, Installation& inst, int userId, CliIo& io)
 {
-    return ReviewSettings{};
+    const Expected<UserList> list = LoadUserList(inst);
+    if (!list.ok()) {
+        CliFail(io, list.failure());
+        return std::nullopt;
+    }
+    const qsizetype index = list->indexOfId(userId);
+    if (index < 0) {
+        CliFail(io, QStringLiteral("there is no profile with Id %1 in Users\\usr.txt").arg(userId));
+        return std::nullopt;
+    }
+    TUstawienia settings;
+    settings.User = list->user(index);
+    const UserConfigRead read = ReadUserConfig(inst, settings);
+    if (read.notice)
+        io.err << "orvanta-cli: " << read.notice->text.trimmed() << Qt::endl;
+    if (!args.has(QStringLiteral("lang")))
+        inst.interfaceLanguage = settings.InterfaceLanguage;
+    return settings;
+}
+
+ReviewSettings reviewSettingsOf(const TUstawienia& settings)
+{
+    return ReviewSettings{settings.ReviewsOn, settings.ReviewThreshold};
 }
 
 QString oneLine(QString s)
@@ -81,9 +107,7 @@ void printNode(QTextStream& out, const TElement& n)
 }
 
 // Builds the course as the program does at login: in `interfaceLanguage`,
-// with the results of `userId` when one is given. The language is the
-// caller's choice: --lang for now, the user's own setting once the profile
-// settings are read here. Returns false (after
+// with the results of `userId` when one is given. Returns false (after
 // reporting) when the course or the results cannot be read; a scan error is
 // reported and the part of the course read so far is kept (`scanFailed`).
 bool loadCourse(Installation& inst, int interfaceLanguage, std::optional<int> userId, const IClock& clock,
@@ -127,6 +151,8 @@ int CliTree(const CliArgs& args, CliIo& io)
     std::optional<int> user;
     if (args.has(QStringLiteral("user")) && !(user = userOption(args, io)))
         return 1;
+    if (user && !logIn(args, *inst, *user, io))
+        return 1;
 
     SystemClock clock;
     Course course;
@@ -160,6 +186,9 @@ int CliRecord(const CliArgs& args, CliIo& io)
     if (!installation)
         return 1;
     Installation& inst = *installation;
+    const std::optional<TUstawienia> settings = logIn(args, inst, *user, io);
+    if (!settings)
+        return 1;
 
     FixedClock clock(today);
     Course course;
@@ -183,7 +212,7 @@ int CliRecord(const CliArgs& args, CliIo& io)
     nav.ResultPending = true;
     ResultSources window{true, 0, *score, false, 0};
     ResultsStore store(inst, *user, clock);
-    if (const Status s = store.RecordResult(nav, window, reviewSettingsFor(inst, *user)); !s.ok())
+    if (const Status s = store.RecordResult(nav, window, reviewSettingsOf(*settings)); !s.ok())
         return CliFail(io, s.failure());
     printNode(io.out, *node);
     return 0;

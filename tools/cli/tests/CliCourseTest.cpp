@@ -52,14 +52,21 @@ TEST(Cli, RecordWritesTheUsersResultsAndTreeShowsThem)
 {
     QTemporaryDir tmp;
     const QString dir = copySelko(tmp);
-    const QStringList base{"--app-dir", dir, "--mode", "1", "--user", "3"};
+    // A learner logs in by the profile's Id: create one (Id 1), then take its
+    // results file away so the first recording recreates it.
+    const CliOutcome created = cli({"profiles", "create", "--app-dir", dir, "--login", "Ala", "--gender", "K",
+                                    "--figure", "12"});
+    ASSERT_EQ(created.rc, 0) << created.err.toStdString();
+    ASSERT_EQ(created.out, "1\n");
+    QFile::remove(dir + "/Users/1_stat.xml");
+    const QStringList base{"--app-dir", dir, "--mode", "1", "--user", "1"};
     const CliOutcome rec = cli(QStringList{"record"} + base +
                         QStringList{"--file", "dial_01.xml", "--kind", "14", "--score", "50", "--today", "2024-03-10"});
     ASSERT_EQ(rec.rc, 0) << rec.err.toStdString();
     // The results file did not exist: recreated with the notice, then written.
     EXPECT_TRUE(rec.err.contains(QStringLiteral("Brak pliku ze statystykami!")));
     EXPECT_EQ(rec.out, QStringLiteral("9\t2\t3\t14\t0\t2\tdial_01.xml\tRozumienie\t50\t1\t10-03-2024\t2024-03-13\t1\n"));
-    EXPECT_TRUE(decodeUtf16Le(testsupport::readAll(dir + "/Users/3_stat.xml"))
+    EXPECT_TRUE(decodeUtf16Le(testsupport::readAll(dir + "/Users/1_stat.xml"))
                     .contains("<datapowtorka>2024-03-13=1</datapowtorka>"));
 
     const CliOutcome again = cli(QStringList{"record"} + base +
@@ -77,12 +84,43 @@ TEST(Cli, RecordWritesTheUsersResultsAndTreeShowsThem)
     EXPECT_EQ(missing.rc, 1);
     EXPECT_TRUE(missing.err.contains("no exercise nope.xml of kind 3"));
 
-    testsupport::writeAll(dir + "/Users/3_stat.xml", "<cwiczenia>");
+    testsupport::writeAll(dir + "/Users/1_stat.xml", "<cwiczenia>");
     const CliOutcome broken = cli(QStringList{"record"} + base +
                            QStringList{"--file", "dial_01.xml", "--kind", "14", "--score", "50"});
     EXPECT_EQ(broken.rc, 1);
     EXPECT_TRUE(broken.err.contains(QStringLiteral("Plik ze statystykami jest uszkodzony")));
-    EXPECT_EQ(testsupport::readAll(dir + "/Users/3_stat.xml"), QByteArray("<cwiczenia>"));
+    EXPECT_EQ(testsupport::readAll(dir + "/Users/1_stat.xml"), QByteArray("<cwiczenia>"));
+
+    const CliOutcome nobody = cli({"tree", "--app-dir", dir, "--mode", "1", "--user", "9"});
+    EXPECT_EQ(nobody.rc, 1);
+    EXPECT_TRUE(nobody.err.contains("no profile with Id 9")) << nobody.err.toStdString();
+}
+
+TEST(Cli, RecordAndTreeUseTheLearnersOwnSettings)
+{
+    QTemporaryDir tmp;
+    const QString dir = copySelko(tmp);
+    ASSERT_EQ(cli({"profiles", "create", "--app-dir", dir, "--login", "Ola", "--gender", "K", "--figure", "10"}).rc, 0);
+    // English interface, reviews end above 40 %.
+    const QString cfgPath = dir + "/Users/1_config.xml";
+    QString cfg = decodeUtf16Le(testsupport::readAll(cfgPath));
+    cfg.replace("<value id=\"1\">0</value>", "<value id=\"1\">1</value>");
+    cfg.replace("<value id=\"5\">61</value>", "<value id=\"5\">40</value>");
+    testsupport::writeAll(cfgPath, encodeUtf16LeWithBom(cfg));
+
+    const QStringList base{"--app-dir", dir, "--mode", "1", "--user", "1"};
+    const CliOutcome rec = cli(QStringList{"record"} + base +
+                               QStringList{"--file", "dial_01.xml", "--kind", "14", "--score", "50", "--today", "2024-03-10"});
+    ASSERT_EQ(rec.rc, 0) << rec.err.toStdString();
+    // The first recording schedules a review; the second, above 40 %, ends them.
+    EXPECT_TRUE(rec.out.endsWith("\t50\t1\t10-03-2024\t2024-03-13\t1\n")) << rec.out.toStdString();
+    const CliOutcome again = cli(QStringList{"record"} + base +
+                                 QStringList{"--file", "dial_01.xml", "--kind", "14", "--score", "50", "--today", "2024-03-11"});
+    EXPECT_TRUE(again.out.endsWith("\t50\t1\t11-03-2024\t0\t1\n")) << again.out.toStdString();
+
+    const CliOutcome tree = cli(QStringList{"tree"} + base);
+    ASSERT_EQ(tree.rc, 0) << tree.err.toStdString();
+    EXPECT_EQ(tree.out.split('\n')[0].split('\t')[7], "Listening"); // the learner's interface language
 }
 
 TEST(Cli, NormalizeAndCheck)
