@@ -78,20 +78,16 @@ bool QtAudioOutput::playWav(const QByteArray& wav)
     m_buffer.setData(pcm->samples);
     m_buffer.open(QIODevice::ReadOnly);
     m_sink = std::make_unique<QAudioSink>(device, formatOf(*pcm));
-    // The sink goes idle when the buffer is used up: the sound has ended. It
-    // is left open (stopping it could cut what the server still holds) and
-    // closed by the next sound or stop().
-    connect(m_sink.get(), &QAudioSink::stateChanged, this, [this](QAudio::State s) {
-        if (s == QAudio::IdleState || s == QAudio::StoppedState)
-            m_playing = false;
-    });
+    m_durationUs = pcm->frameCount() * 1000000 / pcm->sampleRate;
+    // When the buffer is used up the sink goes idle and is left open: stopping
+    // it would cut what the server still holds. The next sound or stop()
+    // closes it.
     m_sink->start(&m_buffer);
     // A sink that cannot open its stream emits nothing: ask it.
     if (m_sink->error() != QAudio::NoError || m_sink->state() == QAudio::StoppedState) {
         stop();
         return false;
     }
-    m_playing = true;
     return true;
 }
 
@@ -105,11 +101,20 @@ bool QtAudioOutput::playFile(const QString& path)
     return playWav(f.readAll());
 }
 
+bool QtAudioOutput::isPlaying() const
+{
+    if (!m_sink)
+        return false;
+    switch (m_sink->state()) {
+    case QAudio::ActiveState: return true;
+    case QAudio::IdleState: return m_sink->processedUSecs() < m_durationUs - 10000; // 10 ms of rounding
+    default: return false;
+    }
+}
+
 void QtAudioOutput::stop()
 {
-    m_playing = false;
     if (m_sink) {
-        m_sink->disconnect(this);
         m_sink->stop();
         m_sink.reset();
     }
