@@ -50,27 +50,23 @@ QImage barButtonPiece(int piece, char state)
         prepare(p);
         const QRectF r(0.5, 1.5, w - 1, h - 3);
         const QPainterPath shape = rounded(r, 4);
-        QLinearGradient fill(0, 0, 0, h);
+        QLinearGradient fill;
         QColor border;
         switch (state) {
         case 'H':
-            fill.setColorAt(0, withAlpha(Qt::white, 0.26));
-            fill.setColorAt(1, withAlpha(Qt::white, 0.06));
+            fill = vertical(0, h, withAlpha(Qt::white, 0.26), withAlpha(Qt::white, 0.06));
             border = withAlpha(Qt::white, 0.38);
             break;
         case 'P':
-            fill.setColorAt(0, withAlpha(colour::NavyDeep, 0.45));
-            fill.setColorAt(1, withAlpha(colour::NavyDeep, 0.22));
+            fill = vertical(0, h, withAlpha(colour::NavyDeep, 0.45), withAlpha(colour::NavyDeep, 0.22));
             border = withAlpha(colour::NavyDeep, 0.55);
             break;
         case 'D':
-            fill.setColorAt(0, withAlpha(colour::Grey, 0.18));
-            fill.setColorAt(1, withAlpha(colour::Grey, 0.08));
+            fill = vertical(0, h, withAlpha(colour::Grey, 0.18), withAlpha(colour::Grey, 0.08));
             border = withAlpha(Qt::white, 0.12);
             break;
         default:
-            fill.setColorAt(0, withAlpha(Qt::white, 0.08));
-            fill.setColorAt(1, withAlpha(Qt::white, 0.02));
+            fill = vertical(0, h, withAlpha(Qt::white, 0.08), withAlpha(Qt::white, 0.02));
             border = withAlpha(Qt::white, 0.14);
         }
         p.fillPath(shape, fill);
@@ -78,9 +74,7 @@ QImage barButtonPiece(int piece, char state)
         if (state == 'H')
             p.fillRect(QRectF(0, h - 5, w, 2), withAlpha(colour::Cyan, 0.85));
         if (state == 'P') {
-            QLinearGradient inner(0, 0, 0, 10);
-            inner.setColorAt(0, withAlpha(Qt::black, 0.3));
-            inner.setColorAt(1, withAlpha(Qt::black, 0));
+            const QLinearGradient inner = vertical(0, 10, withAlpha(Qt::black, 0.3), withAlpha(Qt::black, 0));
             p.fillRect(QRectF(0, 0, w, 10), inner);
         }
         p.setClipping(false);
@@ -114,15 +108,10 @@ QImage tabPiece(int piece, char state)
         case 'D': top = QColor(232, 235, 239); bottom = QColor(216, 221, 227); border = QColor(180, 188, 197); break;
         default: top = QColor(226, 237, 249); bottom = QColor(196, 215, 238); border = QColor(134, 171, 214);
         }
-        QLinearGradient g(0, 0, 0, h);
-        g.setColorAt(0, top);
-        g.setColorAt(1, bottom);
+        const QLinearGradient g = vertical(0, h, top, bottom);
         p.fillPath(shape, g);
+        gloss(p, shape, QRectF(0, 1, w, h * 0.5), 0.7, 0);
         p.setClipPath(shape);
-        QLinearGradient gloss(0, 1, 0, h * 0.5);
-        gloss.setColorAt(0, withAlpha(Qt::white, 0.7));
-        gloss.setColorAt(1, withAlpha(Qt::white, 0.0));
-        p.fillRect(QRectF(0, 1, w, h * 0.5), gloss);
         if (state == 'P')
             p.fillRect(QRectF(0, 0, w, 2.5), colour::Blue);
         if (state == 'H')
@@ -195,16 +184,8 @@ QImage blueArrow()
     QImage img = canvas(30, 70);
     QPainter p(&img);
     prepare(p);
-    QLinearGradient line(0, 8, 0, 62);
-    line.setColorAt(0, withAlpha(Qt::white, 0));
-    line.setColorAt(0.5, withAlpha(Qt::white, 0.45));
-    line.setColorAt(1, withAlpha(Qt::white, 0));
-    p.fillRect(QRectF(1, 8, 1, 54), line);
-    QLinearGradient dark(0, 8, 0, 62);
-    dark.setColorAt(0, withAlpha(colour::Navy, 0));
-    dark.setColorAt(0.5, withAlpha(colour::Navy, 0.4));
-    dark.setColorAt(1, withAlpha(colour::Navy, 0));
-    p.fillRect(QRectF(0, 8, 1, 54), dark);
+    p.fillRect(QRectF(1, 8, 1, 54), fade({0, 8}, {0, 62}, withAlpha(Qt::white, 0.45)));
+    p.fillRect(QRectF(0, 8, 1, 54), fade({0, 8}, {0, 62}, withAlpha(colour::Navy, 0.4)));
     QPainterPath circle;
     circle.addEllipse(QPointF(16, 35), 11, 11);
     p.fillPath(circle, withAlpha(colour::NavyDeep, 0.35));

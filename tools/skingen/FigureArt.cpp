@@ -33,9 +33,7 @@ void paintHead(QPainter& p, bool woman)
     p.fillPath(head, skin);
 
     QPainterPath cap;
-    QLinearGradient hairShade(0, -11, 0, 3);
-    hairShade.setColorAt(0, shade(hair, 0.18));
-    hairShade.setColorAt(1, hair);
+    const QLinearGradient hairShade = vertical(-11, 3, shade(hair, 0.18), hair);
     if (woman) {
         cap.moveTo(-10.2, 3);
         cap.cubicTo(-12.5, -16, 12.5, -16, 10.2, 3);
@@ -75,9 +73,7 @@ void paintHead(QPainter& p, bool woman)
 // Long hair behind the head and neck, drawn first.
 void paintBackHair(QPainter& p)
 {
-    QLinearGradient g(0, -10, 0, 17);
-    g.setColorAt(0, shade(HairWoman, 0.1));
-    g.setColorAt(1, shade(HairWoman, -0.2));
+    const QLinearGradient g = vertical(-10, 17, shade(HairWoman, 0.1), shade(HairWoman, -0.2));
     p.fillPath(rounded(QRectF(-12.5, -9, 25, 26), 10), g);
 }
 
@@ -103,18 +99,16 @@ void badgeFigure(QPainter& p, bool woman, const QColor& c)
         p.restore();
     }
     QPainterPath torso;
-    torso.addEllipse(QPointF(30, 60), 20, 17);
-    QLinearGradient shirt(0, 43, 0, 60);
-    shirt.setColorAt(0, colour::White);
-    shirt.setColorAt(1, QColor(222, 232, 243));
+    torso.addEllipse(QPointF(30, 57.5), 21, 16.5);
+    const QLinearGradient shirt = vertical(41, 58, colour::White, QColor(222, 232, 243));
     p.fillPath(torso, shirt);
     QPainterPath neckline;
-    neckline.moveTo(26, 43.2);
-    neckline.lineTo(34, 43.2);
-    neckline.lineTo(30, 49);
+    neckline.moveTo(26, 41.2);
+    neckline.lineTo(34, 41.2);
+    neckline.lineTo(30, 46.5);
     neckline.closeSubpath();
     p.fillPath(neckline, shade(colour::Skin, -0.08));
-    p.fillPath(rounded(QRectF(26.5, 33, 7, 11), 3), shade(colour::Skin, -0.08));
+    p.fillPath(rounded(QRectF(26.5, 33, 7, 9), 3), shade(colour::Skin, -0.08));
     p.translate(30, 27);
     paintHead(p, woman);
     p.restore();
@@ -125,12 +119,9 @@ void badgeFigure(QPainter& p, bool woman, const QColor& c)
     QPainterPath edge;
     edge.addEllipse(QPointF(30, 29), 26.6, 26.6);
     p.strokePath(edge, QPen(shade(c, -0.45), 1));
-    QPainterPath gloss;
-    gloss.addEllipse(QRectF(12, 6, 36, 16));
-    p.save();
-    p.setClipPath(disc);
-    p.fillPath(gloss, withAlpha(Qt::white, 0.14));
-    p.restore();
+    QPainterPath shine;
+    shine.addEllipse(QRectF(12, 6, 36, 16));
+    p.fillPath(shine.intersected(disc), withAlpha(Qt::white, 0.14));
 }
 
 // Style 2: the whole figure in a coloured top, standing on a soft shadow.
@@ -154,17 +145,9 @@ void standingFigure(QPainter& p, bool woman, const QColor& c)
     torso.cubicTo(43, 38.5, 49, 42, 49, 49);
     torso.lineTo(49, 57);
     torso.closeSubpath();
-    QLinearGradient shirt(0, 37, 0, 57);
-    shirt.setColorAt(0, shade(c, 0.22));
-    shirt.setColorAt(1, shade(c, -0.16));
+    const QLinearGradient shirt = vertical(37, 57, shade(c, 0.22), shade(c, -0.16));
     p.fillPath(torso, shirt);
-    p.save();
-    p.setClipPath(torso);
-    QLinearGradient gloss(0, 37, 0, 46);
-    gloss.setColorAt(0, withAlpha(Qt::white, 0.35));
-    gloss.setColorAt(1, withAlpha(Qt::white, 0));
-    p.fillRect(QRectF(0, 37, 60, 9), gloss);
-    p.restore();
+    gloss(p, torso, QRectF(0, 37, 60, 9), 0.35, 0);
     p.strokePath(torso, QPen(shade(c, -0.4), 1));
     p.fillPath(rounded(QRectF(26.5, 30, 7, 9.5), 3), shade(colour::Skin, -0.08));
     QPainterPath collar;

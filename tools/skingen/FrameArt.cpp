@@ -36,9 +36,7 @@ QImage blueFrame(const NineSlice& s)
     const QRectF r(2.5, 2.5, s.width() - 5, s.height() - 5);
     const QPainterPath shape = rounded(r, 7);
     softShadow(p, shape, withAlpha(colour::Blue, 0.35), 2);
-    QLinearGradient fill(0, s.top, 0, s.height() - s.bottom);
-    fill.setColorAt(0, withAlpha(Qt::white, 0.66));
-    fill.setColorAt(1, withAlpha(colour::Ice, 0.58));
+    const QLinearGradient fill = vertical(s.top, s.height() - s.bottom, withAlpha(Qt::white, 0.66), withAlpha(colour::Ice, 0.58));
     p.fillPath(shape, fill);
     p.strokePath(rounded(r.adjusted(1, 1, -1, -1), 6), QPen(withAlpha(Qt::white, 0.85), 1));
     p.strokePath(shape, QPen(QColor(74, 144, 217), 1.4));
@@ -53,9 +51,7 @@ QImage whiteFrame(const NineSlice& s)
     const QRectF r(1.5, 0.5, s.width() - 3, s.height() - 2.5);
     const QPainterPath shape = rounded(r, 5);
     softShadow(p, shape, withAlpha(colour::Navy, 0.22), 1, 0, 1);
-    QLinearGradient fill(0, s.top, 0, s.height() - s.bottom);
-    fill.setColorAt(0, colour::White);
-    fill.setColorAt(1, QColor(247, 250, 254));
+    const QLinearGradient fill = vertical(s.top, s.height() - s.bottom, colour::White, QColor(247, 250, 254));
     p.fillPath(shape, fill);
     p.strokePath(shape, QPen(QColor(197, 213, 230), 1));
     return img;
@@ -67,9 +63,7 @@ QImage backgroundFrame(const NineSlice& s)
     QPainter p(&img);
     prepare(p);
     const QPainterPath shape = rounded(QRectF(0.5, 0.5, s.width() - 1, s.height() - 1), 8);
-    QLinearGradient fill(0, s.top, 0, s.height() - s.bottom);
-    fill.setColorAt(0, withAlpha(QColor(240, 246, 252), 0.94));
-    fill.setColorAt(1, withAlpha(QColor(224, 235, 246), 0.94));
+    const QLinearGradient fill = vertical(s.top, s.height() - s.bottom, withAlpha(QColor(240, 246, 252), 0.94), withAlpha(QColor(224, 235, 246), 0.94));
     p.fillPath(shape, fill);
     p.strokePath(rounded(QRectF(1.5, 1.5, s.width() - 3, s.height() - 3), 7), QPen(withAlpha(Qt::white, 0.75), 1));
     p.strokePath(shape, QPen(QColor(200, 216, 233), 1));
@@ -86,15 +80,11 @@ QImage boardFrame(const NineSlice& s)
     const QRectF outer(2.5, 2.5, w - 5, h - 22);
     const QPainterPath frame = rounded(outer, 6);
     softShadow(p, frame, withAlpha(colour::Navy, 0.35), 2, 0, 2);
-    QLinearGradient metal(0, s.top, 0, h - s.bottom);
-    metal.setColorAt(0, QColor(236, 240, 245));
-    metal.setColorAt(1, QColor(190, 201, 213));
+    const QLinearGradient metal = vertical(s.top, h - s.bottom, QColor(236, 240, 245), QColor(190, 201, 213));
     p.fillPath(frame, metal);
     p.strokePath(frame, QPen(QColor(138, 152, 168), 1));
     const QRectF surface = outer.adjusted(8, 8, -8, -8);
-    QLinearGradient board(0, s.top, 0, h - s.bottom);
-    board.setColorAt(0, colour::White);
-    board.setColorAt(1, QColor(243, 248, 253));
+    const QLinearGradient board = vertical(s.top, h - s.bottom, colour::White, QColor(243, 248, 253));
     p.fillRect(surface, board);
     p.fillRect(QRectF(surface.left(), surface.top(), surface.width(), 1), withAlpha(colour::Navy, 0.18));
     p.fillRect(QRectF(surface.left(), surface.top(), 1, surface.height()), withAlpha(colour::Navy, 0.12));
@@ -102,9 +92,7 @@ QImage boardFrame(const NineSlice& s)
     const QRectF tray(0.5, h - 21.5, w - 1, 12);
     const QPainterPath ledge = rounded(tray, 4);
     softShadow(p, ledge, withAlpha(colour::Navy, 0.3), 2, 0, 2);
-    QLinearGradient t(0, tray.top(), 0, tray.bottom());
-    t.setColorAt(0, QColor(246, 248, 251));
-    t.setColorAt(1, QColor(170, 183, 197));
+    const QLinearGradient t = vertical(tray.top(), tray.bottom(), QColor(246, 248, 251), QColor(170, 183, 197));
     p.fillPath(ledge, t);
     p.strokePath(ledge, QPen(QColor(130, 145, 162), 1));
     // A blue marker resting in the bottom-left corner of the tray.
@@ -126,9 +114,7 @@ QImage puzzleTile(const QString& piece)
     const bool bottom = piece.startsWith(u"07") || piece.startsWith(u"08") || piece.startsWith(u"09");
     const bool left = piece == u"01" || piece == u"04" || piece == u"07";
     const bool right = piece == u"03" || piece == u"06" || piece == u"09";
-    QLinearGradient band(0, 0, 0, 40);
-    band.setColorAt(0, shade(colour::Blue, 0.15));
-    band.setColorAt(1, colour::DeepBlue);
+    const QLinearGradient band = vertical(0, 40, shade(colour::Blue, 0.15), colour::DeepBlue);
     if (top)
         p.fillRect(QRectF(0, 0, 40, 10), band);
     if (bottom)
@@ -145,9 +131,7 @@ QImage puzzleTile(const QString& piece)
             s = s.united(rounded(QRectF(0, 15, 8, 10), 3));
         if (variant == u"R")
             s = s.united(rounded(QRectF(32, 15, 8, 10), 3));
-        QLinearGradient g(0, 4, 0, 36);
-        g.setColorAt(0, QColor(206, 222, 240));
-        g.setColorAt(1, QColor(226, 236, 248));
+        const QLinearGradient g = vertical(4, 36, QColor(206, 222, 240), QColor(226, 236, 248));
         p.fillPath(s, g);
         QPen edge(QColor(150, 182, 220), 1);
         if (variant == u"D")
@@ -177,9 +161,7 @@ QImage pictureFrame(int style, char state)
     prepare(p);
     const QColor c = state == 'D' ? colour::Green : state == 'Z' ? colour::Red : colour::Blue;
     const QRectF r(4, 4, w - 8, h - 8);
-    QLinearGradient g(0, 0, 0, h);
-    g.setColorAt(0, shade(c, 0.25));
-    g.setColorAt(1, shade(c, -0.15));
+    const QLinearGradient g = vertical(0, h, shade(c, 0.25), shade(c, -0.15));
     if (style == 1) {
         const QPainterPath ring = rounded(r, 12);
         QPainterPathStroker stroker;

@@ -21,17 +21,13 @@ QImage resultBackground()
     QImage img = canvas(w, h);
     QPainter p(&img);
     prepare(p);
-    QLinearGradient g(0, 0, 0, h);
-    g.setColorAt(0, colour::White);
-    g.setColorAt(1, QColor(228, 239, 250));
+    const QLinearGradient g = vertical(0, h, colour::White, QColor(228, 239, 250));
     p.fillRect(QRect(0, 0, w, h), g);
     QRadialGradient halo(147, 36, 44);
     halo.setColorAt(0, withAlpha(Qt::white, 1));
     halo.setColorAt(1, withAlpha(Qt::white, 0));
     p.fillRect(QRect(0, 0, w, h), halo);
-    QLinearGradient accent(0, 0, 0, h);
-    accent.setColorAt(0, colour::Sky);
-    accent.setColorAt(1, colour::DeepBlue);
+    const QLinearGradient accent = vertical(0, h, colour::Sky, colour::DeepBlue);
     p.fillRect(QRectF(1, 1, 4, h - 2), accent);
     p.setPen(QPen(withAlpha(Qt::white, 0.9), 1));
     p.drawLine(QPointF(5.5, 1.5), QPointF(w - 1.5, 1.5));
@@ -65,9 +61,7 @@ QImage resultChart(int percent)
         pen.setWidthF(width);
         pen.setCapStyle(Qt::RoundCap);
         if (percent >= 100) {
-            QLinearGradient g(0, 4, 0, 64);
-            g.setColorAt(0, QColor(60, 200, 100));
-            g.setColorAt(1, ResultGreen);
+            const QLinearGradient g = vertical(4, 64, QColor(60, 200, 100), ResultGreen);
             pen.setBrush(g);
             QPainterPath ring;
             ring.addEllipse(arcBox);
@@ -106,9 +100,7 @@ QImage resultChart(int percent)
     // The glossy centre.
     QPainterPath centreDisc;
     centreDisc.addEllipse(centre, radius - width / 2 - 2, radius - width / 2 - 2);
-    QLinearGradient face(0, 14, 0, 54);
-    face.setColorAt(0, colour::White);
-    face.setColorAt(1, QColor(226, 237, 248));
+    const QLinearGradient face = vertical(14, 54, colour::White, QColor(226, 237, 248));
     p.fillPath(centreDisc, face);
     p.strokePath(centreDisc, QPen(withAlpha(colour::Navy, 0.12), 1));
     QPainterPath shine;
@@ -127,11 +119,7 @@ QImage notebookSeparator()
     line.setColorAt(0.85, QColor(122, 152, 186));
     line.setColorAt(1, withAlpha(QColor(122, 152, 186), 0));
     p.fillRect(QRectF(0, 2, 155, 1), line);
-    QLinearGradient light(0, 0, 155, 0);
-    light.setColorAt(0, withAlpha(Qt::white, 0));
-    light.setColorAt(0.5, withAlpha(Qt::white, 0.95));
-    light.setColorAt(1, withAlpha(Qt::white, 0));
-    p.fillRect(QRectF(0, 3, 155, 1), light);
+    p.fillRect(QRectF(0, 3, 155, 1), fade({0, 0}, {155, 0}, withAlpha(Qt::white, 0.95)));
     return img;
 }
 

@@ -61,6 +61,31 @@ QPainterPath rounded(const QRectF& r, double radius)
     return path;
 }
 
+QLinearGradient vertical(double y0, double y1, const QColor& c0, const QColor& c1)
+{
+    QLinearGradient g(0, y0, 0, y1);
+    g.setColorAt(0, c0);
+    g.setColorAt(1, c1);
+    return g;
+}
+
+QLinearGradient fade(const QPointF& a, const QPointF& b, const QColor& c)
+{
+    QLinearGradient g(a, b);
+    g.setColorAt(0, withAlpha(c, 0));
+    g.setColorAt(0.5, c);
+    g.setColorAt(1, withAlpha(c, 0));
+    return g;
+}
+
+void gloss(QPainter& p, const QPainterPath& shape, const QRectF& band, double top, double bottom)
+{
+    p.save();
+    p.setClipPath(shape);
+    p.fillRect(band, vertical(band.top(), band.bottom(), withAlpha(Qt::white, top), withAlpha(Qt::white, bottom)));
+    p.restore();
+}
+
 Face faceFor(const QColor& base, char state)
 {
     switch (state) {
@@ -83,28 +108,20 @@ void paintFace(QPainter& p, const QRectF& r, double radius, const Face& f)
     prepare(p);
     const QPainterPath shape = rounded(r.adjusted(0.5, 0.5, -0.5, -0.5), radius);
 
-    QLinearGradient body(0, r.top(), 0, r.bottom());
-    body.setColorAt(0, f.top);
-    body.setColorAt(1, f.bottom);
+    const QLinearGradient body = vertical(r.top(), r.bottom(), f.top, f.bottom);
     p.fillPath(shape, body);
 
     p.setClipPath(shape);
     // The highlight over the upper half, with a crisp lower edge.
     const QRectF gloss(r.left() + 1, r.top() + 1, r.width() - 2, r.height() * 0.48);
-    QLinearGradient g(0, gloss.top(), 0, gloss.bottom());
-    g.setColorAt(0, withAlpha(Qt::white, f.gloss));
-    g.setColorAt(1, withAlpha(Qt::white, f.gloss * 0.22));
+    const QLinearGradient g = vertical(gloss.top(), gloss.bottom(), withAlpha(Qt::white, f.gloss), withAlpha(Qt::white, f.gloss * 0.22));
     p.fillPath(rounded(gloss, std::max(0.0, radius - 1)), g);
     if (f.glow.isValid()) {
-        QLinearGradient glow(0, r.bottom(), 0, r.top() + r.height() * 0.45);
-        glow.setColorAt(0, f.glow);
-        glow.setColorAt(1, withAlpha(f.glow, 0));
+        const QLinearGradient glow = vertical(r.bottom(), r.top() + r.height() * 0.45, f.glow, withAlpha(f.glow, 0));
         p.fillRect(r, glow);
     }
     if (f.pressed) {
-        QLinearGradient inner(0, r.top(), 0, r.top() + std::min(8.0, r.height() * 0.35));
-        inner.setColorAt(0, withAlpha(Qt::black, 0.28));
-        inner.setColorAt(1, withAlpha(Qt::black, 0));
+        const QLinearGradient inner = vertical(r.top(), r.top() + std::min(8.0, r.height() * 0.35), withAlpha(Qt::black, 0.28), withAlpha(Qt::black, 0));
         p.fillRect(r, inner);
     }
     p.setClipping(false);

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRectF>
@@ -42,6 +43,15 @@ QColor shade(const QColor& c, double amount);             // > 0 toward white, <
 QColor withAlpha(const QColor& c, double alpha);          // alpha 0..1
 
 QPainterPath rounded(const QRectF& r, double radius);
+
+// A vertical gradient: c0 at y0, c1 at y1.
+QLinearGradient vertical(double y0, double y1, const QColor& c0, const QColor& c1);
+// A line colour that fades in from a and out towards b: transparent at both
+// ends, `c` in the middle.
+QLinearGradient fade(const QPointF& a, const QPointF& b, const QColor& c);
+// White light over `band`, clipped to `shape`: alpha `top` at the band's top
+// to `bottom` at its bottom.
+void gloss(QPainter& p, const QPainterPath& shape, const QRectF& band, double top, double bottom);
 
 // The colours of a glossy face in one button state.
 struct Face {

@@ -38,8 +38,9 @@ Expected<QImage> LoadSkinImage(const ISkinImages* library, const QString& name);
 // the current sound alone; returns whether a sound was started.
 bool PlaySkinSound(const SkinLibrary* library, IAudioOutput& audio, const QString& name);
 
-// What a window's component receives when the window applies the skin, by its
-// exact class name (a subclass does not match its parent's name):
+// What a window's component receives when the window applies the skin
+// (ApplySkin walks a window's components; it needs widgets and lives with the
+// controls in src/skin/ui), by its exact class name (a subclass does not match its parent's name):
 // TLumResButton the library unless its size class is rozUndefined (the caller
 // checks that); TLumBelka, TLumGroupFrame, TLumZeszytStatystyki, TLumProgress,
 // TLum3ObrazkiFrame and TLumDymek the library; TLumDialogWindow and

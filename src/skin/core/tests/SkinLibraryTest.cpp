@@ -20,6 +20,14 @@ QString writeModule(const QTemporaryDir& dir, const QByteArray& bytes)
     return path;
 }
 
+// AppDir\resource.dll holding `bytes`, or no such file at all.
+QString placeModule(const QTemporaryDir& dir, const std::optional<QByteArray>& bytes)
+{
+    const QString path = dir.path() + "/resource.dll";
+    QFile::remove(path);
+    return bytes ? writeModule(dir, *bytes) : path;
+}
+
 } // namespace
 
 TEST(LoadSkin, MeasuresTheBlueCorners)
@@ -60,11 +68,7 @@ TEST(LoadSkin, FailsWithTheDllMessage)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const QString path = dir.path() + "/resource.dll";
-        QFile::remove(path);
-        if (c.file)
-            testsupport::writeAll(path, *c.file);
-        const auto skin = LoadSkin(path);
+        const auto skin = LoadSkin(placeModule(dir, c.file));
         ASSERT_FALSE(skin.ok());
         EXPECT_EQ(skin.failure().text, MissingDll);
         EXPECT_EQ(skin.failure().caption, QStringLiteral("Błąd"));
@@ -146,11 +150,7 @@ TEST(SkinLibrary, VersionDigits)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const QString path = dir.path() + "/resource.dll";
-        QFile::remove(path);
-        if (c.file)
-            testsupport::writeAll(path, *c.file);
-        EXPECT_EQ(ModuleVersionDigits(path), QString::fromLatin1(c.digits));
+        EXPECT_EQ(ModuleVersionDigits(placeModule(dir, c.file)), QString::fromLatin1(c.digits));
     }
 }
 
