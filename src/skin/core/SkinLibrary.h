@@ -17,6 +17,7 @@
 // fixed memory budget), so a control that paints often does not decode its
 // pieces at every paint; what a caller gets is the same either way. A name the
 // library lacks, or data that is not a PNG picture, always gives a null image.
+// Used from the user-interface thread only (the cache is not locked).
 class SkinLibrary final : public ISkinImages {
 public:
     explicit SkinLibrary(PeModule module);

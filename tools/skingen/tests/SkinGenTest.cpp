@@ -8,6 +8,7 @@
 
 #include "TestSupport.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QSet>
 #include <QTemporaryDir>
@@ -154,6 +155,20 @@ TEST(SampleSkin, PicturesHaveTheSizesTheControlsDrawThemAt)
     EXPECT_LE(size("BELKA_LUDZIK_K_11").height(), 45) << "the figure is drawn at y 5 in a 50-pixel bar";
     EXPECT_LE(11 + size("MSG_ICON_ERROR").width(), 93) << "the icon stays left of the message text";
     EXPECT_EQ(size("BLUE_ARROW").height(), 70);
+}
+
+TEST(SampleSkin, WithoutOneBlueCornerTheProgramDoesNotStart)
+{
+    generated();
+    QTemporaryDir dir;
+    const QString folder = testsupport::copyFixture(generated().dir.path() + "/skin", dir);
+    ASSERT_TRUE(QFile::remove(folder + "/DIAL07_B.png"));
+    const auto module = PackSkinFolder(folder, {6, 0, 0, 1});
+    ASSERT_TRUE(module.ok());
+    testsupport::writeAll(dir.path() + "/resource.dll", *module);
+    const auto skin = LoadSkin(dir.path() + "/resource.dll");
+    ASSERT_FALSE(skin.ok());
+    EXPECT_EQ(skin.failure().text, QStringLiteral("Brak biblioteki DLL!. Aplikacja zostanie zakończona!"));
 }
 
 TEST(SampleSkin, IsTheSameOnEveryRun)
