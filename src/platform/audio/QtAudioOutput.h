@@ -1,0 +1,35 @@
+#pragma once
+
+#include "IAudioOutput.h"
+
+#include <QBuffer>
+#include <QObject>
+
+#include <memory>
+
+class QAudioSink;
+
+// Plays WAVE sounds on the default output device through Qt Multimedia (on
+// Linux, straight to the PulseAudio server). The samples are decoded here and
+// fed to a QAudioSink from memory, so no temporary file is written. Needs a
+// running event loop on its thread: the sink is fed from it.
+//
+// The sink reports "idle" once it has handed the last samples to the server,
+// about a buffer's length before they are heard; the sound counts as playing
+// until the device's played time reaches its length.
+class QtAudioOutput final : public QObject, public IAudioOutput {
+    Q_OBJECT
+public:
+    explicit QtAudioOutput(QObject* parent = nullptr);
+    ~QtAudioOutput() override;
+
+    bool playWav(const QByteArray& wav) override;
+    bool playFile(const QString& path) override;
+    void stop() override;
+    bool isPlaying() const override;
+
+private:
+    QBuffer m_buffer; // declared first: it outlives the sink that reads it
+    std::unique_ptr<QAudioSink> m_sink;
+    qint64 m_durationUs = 0;
+};
