@@ -2,7 +2,6 @@
 
 #include "AnsiText.h"
 #include "DictionaryText.h"
-#include "FieldOf.h"
 #include "Utf16Text.h"
 #include "WinPath.h"
 
@@ -17,6 +16,16 @@
 QString DictionaryPath(const Installation& inst)
 {
     return inst.path(QStringLiteral("\\Config\\Slownik.txt"));
+}
+
+// UTF-16 LE copied as it is on a little-endian machine; an odd last byte is dropped.
+static QString decodeUtf16LeFrom(const QByteArray& bytes, qsizetype from)
+{
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    return QString(reinterpret_cast<const QChar*>(bytes.constData() + from), (bytes.size() - from) / 2);
+#else
+    return decodeUtf16Le(bytes.mid(from));
+#endif
 }
 
 static QString decodeUtf16Be(const QByteArray& bytes, qsizetype from)
@@ -40,7 +49,7 @@ QString DecodeDictionaryText(const QByteArray& bytes)
         return true;
     };
     if (startsWith({0xFF, 0xFE}))
-        return decodeUtf16Le(bytes);
+        return decodeUtf16LeFrom(bytes, 2);
     if (startsWith({0xFE, 0xFF}))
         return decodeUtf16Be(bytes, 2);
     if (startsWith({0xEF, 0xBB, 0xBF}))
@@ -54,37 +63,50 @@ QString DecodeDictionaryText(const QByteArray& bytes)
         if (bytes[i] == 0)
             ++(i % 2 == 0 ? zerosEven : zerosOdd);
     if (zerosEven + zerosOdd > 0)
-        return zerosEven > zerosOdd ? decodeUtf16Be(bytes, 0) : decodeUtf16Le(bytes);
+        return zerosEven > zerosOdd ? decodeUtf16Be(bytes, 0) : decodeUtf16LeFrom(bytes, 0);
 
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8(bytes);
     return utf8.hasError() ? decodeAnsi(bytes) : text;
 }
 
-QStringList SplitDictionaryLines(QStringView text)
+// Calls line(view) for every line of the text (see SplitDictionaryLines). The
+// view lives only for the call; lines holding the mark FEFF are handed over
+// without it.
+template <typename F>
+static void forEachLine(QStringView text, F&& line)
 {
-    const auto lineOf = [&](qsizetype from, qsizetype to) {
-        QString line = text.mid(from, to - from).toString();
-        line.remove(QChar(0xFEFF));
-        return line;
+    const auto deliver = [&](qsizetype from, qsizetype to, bool last) {
+        const QStringView view = text.mid(from, to - from);
+        if (!view.contains(QChar(0xFEFF))) {
+            if (!last || !view.isEmpty())
+                line(view);
+            return;
+        }
+        QString copy = view.toString();
+        copy.remove(QChar(0xFEFF));
+        // A last line without a break counts unless it holds nothing but marks.
+        if (!last || !copy.isEmpty())
+            line(QStringView(copy));
     };
-    QStringList lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t u = text[i].unicode();
         if (u != u'\r' && u != u'\n')
             continue;
-        lines.append(lineOf(start, i));
+        deliver(start, i, false);
         if (u == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
             ++i;
         start = i + 1;
     }
-    // A last line without a break counts unless it holds nothing but marks.
-    if (start < text.size()) {
-        QString last = lineOf(start, text.size());
-        if (!last.isEmpty())
-            lines.append(std::move(last));
-    }
+    if (start < text.size())
+        deliver(start, text.size(), true);
+}
+
+QStringList SplitDictionaryLines(QStringView text)
+{
+    QStringList lines;
+    forEachLine(text, [&](QStringView line) { lines.append(line.toString()); });
     return lines;
 }
 
@@ -112,13 +134,13 @@ static std::optional<int> parseNumber(QStringView text)
     return ok ? std::optional<int>(n) : std::nullopt;
 }
 
-std::optional<TDane> ParseDictionaryLine(const QString& line, DictionaryLineProblem& problem)
+std::optional<TDane> ParseDictionaryLine(QStringView line, DictionaryLineProblem& problem)
 {
     if (line.size() < 3) {
         problem = DictionaryLineProblem::TooShort;
         return std::nullopt;
     }
-    QStringView rest = QStringView(line).mid(3);
+    QStringView rest = line.mid(3);
     const qsizetype blank = rest.indexOf(u' ');
     const std::optional<int> number = blank < 0 ? std::nullopt : parseNumber(rest.left(blank));
     if (!number) {
@@ -135,13 +157,24 @@ std::optional<TDane> ParseDictionaryLine(const QString& line, DictionaryLineProb
         problem = DictionaryLineProblem::BadClass;
         return std::nullopt;
     }
-    const QString fields = rest.mid(3).toString();
     TDane e;
     e.number = *number;
     e.wordClass = WordClassName(digit - u'0');
-    e.word = TrimBelow33(FieldOf(1, fields, u'='));
-    e.translation = TrimBelow33(FieldOf(2, fields, u'='));
-    e.extra = TrimBelow33(FieldOf(6, fields, u'='));
+    // Fields separated by "=": 1 word, 2 translation, 6 extra (as FieldOf counts them).
+    QStringView fields = rest.mid(3);
+    for (int field = 1; field <= 6; ++field) {
+        const qsizetype end = fields.indexOf(u'=');
+        const QStringView value = end < 0 ? fields : fields.left(end);
+        if (field == 1)
+            e.word = TrimBelow33(value).toString();
+        else if (field == 2)
+            e.translation = TrimBelow33(value).toString();
+        else if (field == 6)
+            e.extra = TrimBelow33(value).toString();
+        if (end < 0)
+            break;
+        fields = fields.mid(end + 1);
+    }
     return e;
 }
 
@@ -158,7 +191,7 @@ QString DescribeLineProblem(DictionaryLineProblem problem)
     return {};
 }
 
-static bool isBlank(const QString& line)
+static bool isBlank(QStringView line)
 {
     for (QChar c : line)
         if (c.unicode() >= 33)
@@ -178,32 +211,47 @@ Expected<DictionaryFile> WczytajDane(const QString& path)
     if (!info.isFile() || !f.open(QIODevice::ReadOnly))
         return Failure::error(QStringLiteral("Nie można odczytać pliku słownika!"), file);
     const QString text = DecodeDictionaryText(f.readAll());
+    f.close();
     const bool shifted = file.endsWith(QStringLiteral(".txtde"), Qt::CaseInsensitive);
 
     DictionaryFile out;
     out.readFrom = file;
-    const QStringList lines = SplitDictionaryLines(text);
-    out.entries.reserve(lines.size());
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString line = shifted ? UnshiftDictionaryLine(lines[i]) : lines[i];
+    out.entries.reserve(text.count(u'\n') + 1);
+    int lineNumber = 0;
+    QString unshifted;
+    forEachLine(text, [&](QStringView line) {
+        ++lineNumber;
+        if (shifted) {
+            unshifted = UnshiftDictionaryLine(line.toString());
+            line = unshifted;
+        }
         if (isBlank(line))
-            continue;
+            return;
         DictionaryLineProblem problem{};
         if (std::optional<TDane> e = ParseDictionaryLine(line, problem))
             out.entries.append(std::move(*e));
         else
-            out.skipped.append({int(i + 1), problem, line});
-    }
+            out.skipped.append({lineNumber, problem, line.toString()});
+    });
+    out.entries.squeeze();
     return out;
 }
 
-QFuture<Expected<DictionaryFile>> LoadDictionaryAsync(const QString& path)
+static Expected<LoadedDictionary> loadWithIndex(const QString& path)
 {
-    auto promise = std::make_shared<QPromise<Expected<DictionaryFile>>>();
-    QFuture<Expected<DictionaryFile>> future = promise->future();
+    Expected<DictionaryFile> file = WczytajDane(path);
+    if (!file.ok())
+        return file.failure();
+    return LoadedDictionary{DictionaryIndex(std::move(file->entries)), file->readFrom, file->skipped};
+}
+
+QFuture<Expected<LoadedDictionary>> LoadDictionaryAsync(const QString& path)
+{
+    auto promise = std::make_shared<QPromise<Expected<LoadedDictionary>>>();
+    QFuture<Expected<LoadedDictionary>> future = promise->future();
     promise->start();
     QThreadPool::globalInstance()->start([promise, path] {
-        promise->addResult(WczytajDane(path));
+        promise->addResult(loadWithIndex(path));
         promise->finish();
     });
     return future;

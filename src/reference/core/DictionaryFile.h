@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DictionaryIndex.h"
 #include "Failure.h"
 #include "Installation.h"
 #include "TDane.h"
@@ -8,6 +9,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <optional>
 
@@ -54,9 +56,17 @@ QString DictionaryPath(const Installation& inst);
 // EF BB BF choose UTF-16 LE, UTF-16 BE and UTF-8.
 Expected<DictionaryFile> WczytajDane(const QString& path);
 
-// Loads the file on a pool thread (WczytajDane). The window starts this once at
-// start-up and takes the result when it is ready; waiting on the future is safe.
-QFuture<Expected<DictionaryFile>> LoadDictionaryAsync(const QString& path);
+// A loaded dictionary with its search index built, ready for the window.
+struct LoadedDictionary {
+    DictionaryIndex index;
+    QString readFrom;
+    QList<SkippedDictionaryLine> skipped;
+};
+
+// Loads the file (WczytajDane) and builds its index on a pool thread. The
+// window starts this once at start-up and moves the index into its model when
+// the future is ready; waiting on the future is safe from any thread.
+QFuture<Expected<LoadedDictionary>> LoadDictionaryAsync(const QString& path);
 
 // The text of a dictionary file's bytes, by the rules above.
 QString DecodeDictionaryText(const QByteArray& bytes);
@@ -70,7 +80,7 @@ QString UnshiftDictionaryLine(const QString& line);
 
 // One entry from one (unshifted) line; nullopt with `problem` set when the
 // line cannot be loaded.
-std::optional<TDane> ParseDictionaryLine(const QString& line, DictionaryLineProblem& problem);
+std::optional<TDane> ParseDictionaryLine(QStringView line, DictionaryLineProblem& problem);
 
 // A short English description of a problem, for the command-line tool.
 QString DescribeLineProblem(DictionaryLineProblem problem);

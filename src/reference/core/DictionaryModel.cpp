@@ -3,59 +3,55 @@
 #include "DictionaryText.h"
 
 #include <array>
+#include <vector>
 
-void DictionaryModel::setEntries(QList<TDane> entries)
+void DictionaryModel::setIndex(DictionaryIndex index)
 {
-    m_entries = std::move(entries);
-    m_wordKeys.clear();
-    m_translationKeys.clear();
-    m_wordKeys.reserve(m_entries.size());
-    m_translationKeys.reserve(m_entries.size());
-    for (const TDane& e : m_entries) {
-        m_wordKeys.append(e.word.toLower());
-        m_translationKeys.append(e.translation.mid(4).toLower());
-    }
+    m_index = std::move(index);
     m_results.clear();
     m_showAll = true;
 }
 
-const QStringList& DictionaryModel::keys(SearchField field) const
+const PackedKeys& DictionaryModel::keys(SearchField field) const
 {
-    return field == SearchField::Words ? m_wordKeys : m_translationKeys;
+    return field == SearchField::Words ? m_index.words() : m_index.translations();
+}
+
+static std::string_view utf8View(const QByteArray& bytes)
+{
+    return std::string_view(bytes.constData(), size_t(bytes.size()));
 }
 
 int DictionaryModel::Search(const QString& s, bool prefix)
 {
-    m_results.clear();
-    const QString needle = s.toLower();
-    const QStringList& fields = keys(m_field);
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-        const QString& field = fields[i];
-        const bool match = prefix         ? field.startsWith(needle)
-                           : m_wholeWords ? IsWholeWord(needle, field)
-                                          : field.contains(needle);
-        if (match)
-            m_results.append(int(i));
-    }
+    const QByteArray needle = s.toLower().toUtf8();
+    const KeyMatch how = prefix ? KeyMatch::Prefix : m_wholeWords ? KeyMatch::WholeWord : KeyMatch::Contains;
+    m_results = keys(m_field).matches(utf8View(needle), how);
     if (m_results.size() < 2)
         return int(m_results.size());
 
-    // Five ranks: a bucket each keeps file order within a rank.
-    std::array<QList<int>, 5> byRank;
-    for (int i : std::as_const(m_results))
-        byRank[DictionaryRank(m_wordKeys[i], needle) - 1].append(i);
-    m_results.clear();
-    for (const QList<int>& bucket : byRank)
-        m_results.append(bucket);
+    // A counting sort on the five ranks keeps file order within a rank.
+    const std::string_view s8 = utf8View(needle);
+    std::vector<unsigned char> ranks(size_t(m_results.size()));
+    std::array<qsizetype, 6> place{}; // place[r]: where the next entry of rank r goes
+    for (qsizetype k = 0; k < m_results.size(); ++k) {
+        ranks[k] = static_cast<unsigned char>(DictionaryRank(m_index.words().key(m_results[k]), s8));
+        if (ranks[k] < 5)
+            ++place[ranks[k] + 1];
+    }
+    for (int r = 2; r <= 5; ++r)
+        place[r] += place[r - 1];
+    QList<int> sorted(m_results.size());
+    for (qsizetype k = 0; k < m_results.size(); ++k)
+        sorted[place[ranks[k]]++] = m_results[k];
+    m_results = std::move(sorted);
     return int(m_results.size());
 }
 
-bool DictionaryModel::anyMatch(QStringView s, SearchField field, bool wholeWords) const
+bool DictionaryModel::anyMatch(const QString& s, SearchField field, bool wholeWords) const
 {
-    for (const QString& key : keys(field))
-        if (wholeWords ? IsWholeWord(s, key) : key.contains(s))
-            return true;
-    return false;
+    const QByteArray needle = s.toLower().toUtf8();
+    return !keys(field).matches(utf8View(needle), wholeWords ? KeyMatch::WholeWord : KeyMatch::Contains, 1).isEmpty();
 }
 
 QString DictionaryModel::SearchBox(const QString& text)
@@ -66,7 +62,7 @@ QString DictionaryModel::SearchBox(const QString& text)
             if (t.size() <= ending.size() || !t.endsWith(ending, Qt::CaseInsensitive))
                 continue;
             const QString rest = t.chopped(ending.size());
-            if (anyMatch(rest.toLower(), SearchField::Words, m_wholeWords)) {
+            if (anyMatch(rest, SearchField::Words, m_wholeWords)) {
                 t = rest;
                 break;
             }
@@ -94,7 +90,7 @@ void DictionaryModel::PressLetterButton(int tag)
 QString DictionaryModel::DictionaryForm(const QString& word) const
 {
     const QString w = StripLookupPunctuation(word);
-    if (anyMatch(w.toLower(), SearchField::Words, m_wholeWords))
+    if (anyMatch(w, SearchField::Words, m_wholeWords))
         return w;
     return StripEnglishEnding(w);
 }
@@ -108,10 +104,10 @@ void DictionaryModel::PrepareShowing()
 
 int DictionaryModel::listCount() const
 {
-    return int(m_showAll ? m_entries.size() : m_results.size());
+    return int(m_showAll ? entries().size() : m_results.size());
 }
 
 const TDane& DictionaryModel::listEntry(int row) const
 {
-    return m_showAll ? m_entries[row] : m_entries[m_results[row]];
+    return entries()[m_showAll ? row : m_results[row]];
 }

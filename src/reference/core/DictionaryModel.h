@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TDane.h"
+#include "DictionaryIndex.h"
 
 #include <QList>
 #include <QString>
@@ -17,14 +17,15 @@ enum class SearchField {
 // the search options, the results and whether the list shows all entries or
 // the results. The window shows listEntry(0 … listCount() − 1).
 //
-// Searches match without regard to letter case; every entry's lower-cased
-// search fields are kept beside it, so a search is one pass over the list.
+// Searches match without regard to letter case, in one pass over the packed
+// keys of the DictionaryIndex.
 class DictionaryModel final {
 public:
     // Replaces the entry list (a loaded dictionary). The list then shows all
-    // entries and the results are emptied.
-    void setEntries(QList<TDane> entries);
-    const QList<TDane>& entries() const { return m_entries; }
+    // entries and the results are emptied. setEntries builds the index itself.
+    void setIndex(DictionaryIndex index);
+    void setEntries(QList<TDane> entries) { setIndex(DictionaryIndex(std::move(entries))); }
+    const QList<TDane>& entries() const { return m_index.entries(); }
 
     SearchField searchField() const { return m_field; }
     void setSearchField(SearchField field) { m_field = field; }
@@ -73,12 +74,10 @@ public:
     const QList<int>& results() const { return m_results; }
 
 private:
-    const QStringList& keys(SearchField field) const;
-    bool anyMatch(QStringView s, SearchField field, bool wholeWords) const;
+    const PackedKeys& keys(SearchField field) const;
+    bool anyMatch(const QString& s, SearchField field, bool wholeWords) const;
 
-    QList<TDane> m_entries;
-    QStringList m_wordKeys;        // lower-cased headwords
-    QStringList m_translationKeys; // lower-cased translations without their first four characters
+    DictionaryIndex m_index;
     QList<int> m_results;
     bool m_showAll = true;
     SearchField m_field = SearchField::Words;

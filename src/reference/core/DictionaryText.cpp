@@ -1,42 +1,76 @@
 #include "DictionaryText.h"
 
-QString TrimBelow33(const QString& text)
+QStringView TrimBelow33(QStringView text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin].unicode() < 33)
-        ++begin;
-    while (end > begin && text[end - 1].unicode() < 33)
-        --end;
-    return text.mid(begin, end - begin);
+    while (!text.isEmpty() && text.front().unicode() < 33)
+        text = text.mid(1);
+    while (!text.isEmpty() && text.back().unicode() < 33)
+        text.chop(1);
+    return text;
 }
 
-bool IsWholeWord(QStringView s, QStringView text)
+// The whole-word test and the rank, for UTF-16 and UTF-8 text alike.
+template <typename Char>
+static bool isWholeWord(std::basic_string_view<Char> s, std::basic_string_view<Char> text)
 {
-    if (s.isEmpty())
+    if (s.empty() || s.size() > text.size())
         return false;
-    for (qsizetype pos = text.indexOf(s); pos >= 0; pos = text.indexOf(s, pos + 1)) {
-        const qsizetype end = pos + s.size();
-        const bool startsWord = pos == 0 || text[pos - 1] == u' ';
-        const bool endsWord = end == text.size() || text[end] == u' ' || text[end] == u')';
-        if (startsWord && endsWord)
-            return true;
+    // Only the start of the text and the starts of its words can begin a
+    // whole-word occurrence: try each of them (a plain loop: keys are short).
+    const size_t last = text.size() - s.size();
+    bool wordStart = true;
+    for (size_t pos = 0; pos <= last; ++pos) {
+        if (wordStart && text[pos] == s[0]) {
+            size_t k = 1;
+            while (k < s.size() && text[pos + k] == s[k])
+                ++k;
+            const size_t end = pos + s.size();
+            if (k == s.size() && (end == text.size() || text[end] == Char(' ') || text[end] == Char(')')))
+                return true;
+        }
+        wordStart = text[pos] == Char(' ');
     }
     return false;
 }
 
-int DictionaryRank(QStringView word, QStringView s)
+template <typename Char>
+static int rank(std::basic_string_view<Char> word, std::basic_string_view<Char> s)
 {
     if (word == s)
         return 1;
-    const bool startsWith = word.startsWith(s);
-    if (startsWith && word.size() > s.size() && word[s.size()] == u' ')
+    const bool startsWith = word.starts_with(s);
+    if (startsWith && word.size() > s.size() && word[s.size()] == Char(' '))
         return 2;
-    if (IsWholeWord(s, word))
+    if (isWholeWord(s, word))
         return 3;
     if (startsWith)
         return 4;
     return 5;
+}
+
+static std::u16string_view view(QStringView s)
+{
+    return std::u16string_view(s.utf16(), size_t(s.size()));
+}
+
+bool IsWholeWord(QStringView s, QStringView text)
+{
+    return isWholeWord(view(s), view(text));
+}
+
+bool IsWholeWord(std::string_view s, std::string_view text)
+{
+    return isWholeWord(s, text);
+}
+
+int DictionaryRank(QStringView word, QStringView s)
+{
+    return rank(view(word), view(s));
+}
+
+int DictionaryRank(std::string_view word, std::string_view s)
+{
+    return rank(word, s);
 }
 
 int MarkerClass(QStringView token)
@@ -57,14 +91,14 @@ QString StripLookupPunctuation(const QString& word)
 {
     // The set the look-up strips, underscore twice as the program always had it.
     static const QString strip = QStringLiteral("!@#$%^&*()_+{}|:\"<>?[]\\;',./_1234567890");
-    QString w = TrimBelow33(word);
+    const QStringView w = TrimBelow33(word);
     qsizetype begin = 0;
     while (begin < w.size() && strip.contains(w[begin]))
         ++begin;
     qsizetype end = w.size();
     while (end > begin && strip.contains(w[end - 1]))
         --end;
-    return w.mid(begin, end - begin);
+    return w.mid(begin, end - begin).toString();
 }
 
 QString StripEnglishEnding(const QString& word)

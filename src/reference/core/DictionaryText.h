@@ -4,22 +4,26 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <string_view>
+
 // Text rules of the dictionary search, shared by the model, the list painter
 // and the command-line tool. Pure functions, no state.
 
-// Removes characters below code 33 from both ends.
-QString TrimBelow33(const QString& text);
+// The text without the characters below code 33 at both ends.
+QStringView TrimBelow33(QStringView text);
 
 // True when `s` occurs in `text` as a whole word: the occurrence starts the text
 // or follows a blank, and ends the text or is followed by a blank or ")".
 // Every occurrence is tried, so "in" is a whole word of "bring in". An empty
 // `s` is never a whole word. Case-sensitive: callers lower-case both sides.
 bool IsWholeWord(QStringView s, QStringView text);
+bool IsWholeWord(std::string_view s, std::string_view text); // the same on UTF-8
 
 // Rank of an entry's word for the search text `s` (both already lower-cased):
 // 1 the word equals s; 2 the word starts with s followed by a blank; 3 s is a
 // whole word of the word; 4 the word starts with s; 5 anything else.
 int DictionaryRank(QStringView word, QStringView s);
+int DictionaryRank(std::string_view word, std::string_view s); // the same on UTF-8
 
 // The class of a class marker token ("[3]" → 3): a token of at least three
 // characters with "[" first, a digit 1 … 9 second and "]" third. Anything

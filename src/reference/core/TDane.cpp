@@ -2,8 +2,11 @@
 
 QString WordClassName(int index)
 {
-    static const char* const names[] = {"n", "adj", "v", "", "loc", "adv", "II form", "III form", ""};
+    // Built once and shared by every entry of a class.
+    static const QString names[] = {QStringLiteral("n"),       QStringLiteral("adj"),      QStringLiteral("v"),
+                                    QString(),                 QStringLiteral("loc"),      QStringLiteral("adv"),
+                                    QStringLiteral("II form"), QStringLiteral("III form"), QString()};
     if (index < 1 || index > 9)
         return {};
-    return QString::fromLatin1(names[index - 1]);
+    return names[index - 1];
 }

@@ -190,9 +190,12 @@ TEST(LoadDictionaryAsync, GivesWhatWczytajDaneGives)
 {
     auto future = LoadDictionaryAsync(QStringLiteral(FIXTURES_DIR "/Slownik.txt"));
     future.waitForFinished();
-    const Expected<DictionaryFile> loaded = future.result();
+    Expected<LoadedDictionary> loaded = future.result();
     ASSERT_TRUE(loaded.ok());
-    EXPECT_EQ(loaded->entries, WczytajDane(QStringLiteral(FIXTURES_DIR "/Slownik.txt"))->entries);
+    EXPECT_EQ(loaded->index.entries(), WczytajDane(QStringLiteral(FIXTURES_DIR "/Slownik.txt"))->entries);
+    EXPECT_EQ(loaded->index.words().size(), 22);
+    EXPECT_EQ(loaded->index.words().key(16), "paris");
+    EXPECT_EQ(loaded->index.translations().key(16), QStringLiteral("paryż").toStdString());
 
     auto missing = LoadDictionaryAsync(QStringLiteral(FIXTURES_DIR "/none.txt"));
     EXPECT_FALSE(missing.result().ok());

@@ -7,6 +7,7 @@
 #include "DictionaryFile.h"
 #include "DictionaryModel.h"
 #include "DictionaryText.h"
+#include "PackedKeys.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -227,4 +228,33 @@ TEST(DictionarySearch, ShowingAndReloadingResetTheList)
     EXPECT_TRUE(model.showAll());
     EXPECT_EQ(model.listCount(), 1);
     EXPECT_EQ(model.Search(QStringLiteral("ONE"), true), 1);
+}
+
+TEST(PackedKeys, FindsEveryKindOfMatchAcrossTheWholeList)
+{
+    const PackedKeys keys(QStringList{"cat", "wild cat", "bobcat", "cat)x", "a\nb", QString(), QStringLiteral("żółw cat")});
+    struct Case {
+        const char* needle;
+        KeyMatch how;
+        QList<int> expected;
+    } cases[] = {
+        {"cat", KeyMatch::Contains, {0, 1, 2, 3, 6}},
+        {"cat", KeyMatch::WholeWord, {0, 1, 3, 6}},
+        {"cat", KeyMatch::Prefix, {0, 3}},
+        {"c", KeyMatch::Prefix, {0, 3}},
+        {"żółw", KeyMatch::Prefix, {6}},
+        {"a b", KeyMatch::Contains, {4}},   // a line feed inside a key became a blank
+        {"t\nw", KeyMatch::Contains, {}},   // never across two keys
+        {"t w", KeyMatch::Contains, {}},
+        {"", KeyMatch::Contains, {0, 1, 2, 3, 4, 5, 6}},
+        {"", KeyMatch::WholeWord, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.needle);
+        EXPECT_EQ(keys.matches(c.needle, c.how), c.expected);
+    }
+    EXPECT_EQ(keys.matches("cat", KeyMatch::Contains, 2), (QList<int>{0, 1}));
+    EXPECT_EQ(keys.key(1), "wild cat");
+    EXPECT_EQ(keys.key(5), "");
+    EXPECT_TRUE(PackedKeys().matches("", KeyMatch::Contains).isEmpty());
 }
