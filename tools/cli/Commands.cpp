@@ -7,6 +7,7 @@ int CliTree(const CliArgs&, CliIo&);
 int CliRecord(const CliArgs&, CliIo&);
 int CliNormalize(const CliArgs&, CliIo&);
 int CliCheck(const CliArgs&, CliIo&);
+int CliDictionary(const CliArgs&, CliIo&);
 
 const std::vector<CliCommand>& AllCliCommands()
 {
@@ -30,6 +31,9 @@ const std::vector<CliCommand>& AllCliCommands()
          "  profiles change --id N [--login L] [--gender K|M] [--figure F] [--password P | --no-password]\n"
          "  profiles remove --id N [--app-dir DIR]",
          "no-password", CliProfiles},
+        {"dictionary",
+         "dictionary [--app-dir DIR] [--file PATH] [--translations] [--whole-words] [--prefix] TEXT | --form WORD",
+         "translations whole-words prefix", CliDictionary},
     };
     return commands;
 }
