@@ -1,0 +1,111 @@
+#include "TfrmMsgBox.h"
+
+#include "ApplySkin.h"
+#include "SkinWindow.h"
+#include "SmoothText.h"
+#include "TAALabel.h"
+#include "TLumMsgBoxWindow.h"
+#include "TLumResButton.h"
+
+#include <QKeyEvent>
+
+static TLumResButton* dialogButton(QWidget* parent, int x, int y)
+{
+    auto* b = new TLumResButton(parent);
+    b->setRozmiar(TRozmiar::roz32);
+    b->setGeometry(x, y, 100, 32);
+    b->setGrafikaIndex(2);
+    b->setFontColor(Qt::white);
+    return b;
+}
+
+TfrmMsgBox::TfrmMsgBox(const SkinRecord& skin, std::function<int()> interfaceLanguage, QWidget* parent)
+    : QDialog(parent), m_language(std::move(interfaceLanguage))
+{
+    SetupSkinWindow(this, QSize(423, 226));
+    setModal(true);
+
+    Body = new TLumMsgBoxWindow(this);
+    Body->setObjectName(QStringLiteral("Body"));
+
+    lblTresc = new TAALabel(this);
+    lblTresc->setObjectName(QStringLiteral("lblTresc"));
+    lblTresc->setGeometry(93, 65, 305, 109);
+    lblTresc->setWordWrap(true);
+    lblTresc->setLabelFont(PixelFont(QStringLiteral("Trebuchet MS"), 16));
+    lblTresc->setFontColor(Qt::white);
+
+    btnTak = dialogButton(this, 193, 182);
+    btnTak->setObjectName(QStringLiteral("btnTak"));
+    btnNie = dialogButton(this, 300, 182);
+    btnNie->setObjectName(QStringLiteral("btnNie"));
+    btnOK = dialogButton(this, 299, 182);
+    btnOK->setObjectName(QStringLiteral("btnOK"));
+    btnOK->setCaption(QStringLiteral("OK"));
+
+    // The close button sits in the bar's right end; it shows its face only
+    // while the mouse is over it.
+    LumResButton1 = new TLumResButton(this);
+    LumResButton1->setObjectName(QStringLiteral("LumResButton1"));
+    LumResButton1->setSkladowe(TElementy::el9);
+    LumResButton1->setFlat(true);
+    LumResButton1->setGeometry(423 - 46, 10, 22, 22);
+    LumResButton1->setCaption(QStringLiteral("X"));
+    LumResButton1->setFontColor(Qt::white);
+
+    connect(btnTak, &TLumResButton::clicked, this, [this] { finish(1); });
+    connect(btnOK, &TLumResButton::clicked, this, [this] { finish(1); });
+    connect(btnNie, &TLumResButton::clicked, this, [this] { finish(0); });
+    connect(LumResButton1, &TLumResButton::clicked, this, [this] { finish(0); });
+
+    ApplySkin(this, skin);
+}
+
+void TfrmMsgBox::Prepare(const QString& text, const QString& title, MsgBoxKind kind)
+{
+    lblTresc->setCaption(text);
+    Body->setCaption(title);
+    const bool polish = m_language && m_language() == 0;
+    btnTak->setCaption(polish ? QStringLiteral("Tak") : QStringLiteral("Yes"));
+    btnNie->setCaption(polish ? QStringLiteral("Nie") : QStringLiteral("No"));
+    m_kind = kind;
+    const bool question = kind == MsgBoxKind::Question;
+    Body->setIcon(question ? TIconType::icoQuestion : TIconType::icoInformation);
+    btnTak->setVisible(question);
+    btnNie->setVisible(question);
+    btnOK->setVisible(!question);
+    m_result = 0;
+    CentreOnScreen(this);
+}
+
+int TfrmMsgBox::ShowMessageBox(const QString& text, const QString& title, MsgBoxKind kind)
+{
+    Prepare(text, title, kind);
+    exec();
+    return m_result;
+}
+
+void TfrmMsgBox::finish(int result)
+{
+    m_result = result;
+    done(result);
+}
+
+void TfrmMsgBox::keyPressEvent(QKeyEvent* e)
+{
+    const bool question = m_kind == MsgBoxKind::Question;
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        (question ? btnTak : btnOK)->ClickIfEnabled();
+        break;
+    case Qt::Key_Escape:
+        (question ? btnNie : btnOK)->ClickIfEnabled();
+        break;
+    default:
+        QDialog::keyPressEvent(e);
+        return;
+    }
+    e->accept();
+}
