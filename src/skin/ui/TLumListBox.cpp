@@ -14,15 +14,17 @@ TLumListBox::TLumListBox(QWidget* parent) : QListWidget(parent)
         if (m_itemHeight <= 0)
             return;
         for (int i = first; i <= last; ++i)
-            item(i)->setSizeHint(QSize(-1, m_itemHeight));
+            item(i)->setSizeHint(QSize(0, m_itemHeight));
     });
 }
 
+// Row heights are item size hints; the width 0 keeps the hint valid (an
+// invalid one is dropped) and the list stretches its rows to its width anyway.
 void TLumListBox::setItemHeight(int h)
 {
     m_itemHeight = h;
     for (int i = 0; i < count(); ++i)
-        item(i)->setSizeHint(QSize(-1, h));
+        item(i)->setSizeHint(QSize(0, h));
     doItemsLayout();
 }
 
