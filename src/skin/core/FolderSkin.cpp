@@ -25,8 +25,13 @@ std::optional<SkinRecord> MeasureSkinRecord(const ISkinImages& skin)
     const QImage d9 = skin.image(QStringLiteral("DIAL09_B"));
     if (d1.isNull() || d3.isNull() || d7.isNull() || d9.isNull())
         return std::nullopt;
+    return MakeSkinRecord(&skin, d1.size(), d3.size(), d7.size(), d9.size());
+}
+
+SkinRecord MakeSkinRecord(const ISkinImages* library, QSize d1, QSize d3, QSize d7, QSize d9)
+{
     SkinRecord r;
-    r.library = &skin;
+    r.library = library;
     r.Dial01Width = d1.width();
     r.Dial01Height = d1.height();
     r.Dial03Width = d3.width();

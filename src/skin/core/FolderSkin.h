@@ -2,6 +2,7 @@
 
 #include "ISkinImages.h"
 
+#include <QSize>
 #include <QString>
 
 #include <optional>
@@ -22,6 +23,9 @@ public:
 private:
     QString m_folder;
 };
+
+// A record over `library` with the four corner sizes.
+SkinRecord MakeSkinRecord(const ISkinImages* library, QSize dial01, QSize dial03, QSize dial07, QSize dial09);
 
 // The skin record of a picture source: the corner sizes measured on DIAL01_B,
 // DIAL03_B, DIAL07_B and DIAL09_B. Nothing when one of the four is missing, the

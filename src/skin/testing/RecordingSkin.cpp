@@ -1,5 +1,7 @@
 #include "RecordingSkin.h"
 
+#include "FolderSkin.h"
+
 #include <QColor>
 #include <QPainter>
 #include <QRegularExpression>
@@ -22,19 +24,8 @@ QSize RecordingSkin::sizeOf(const QString& name) const
 
 SkinRecord RecordingSkin::record() const
 {
-    SkinRecord r;
-    r.library = this;
-    const QSize d1 = sizeOf(QStringLiteral("DIAL01_B")), d3 = sizeOf(QStringLiteral("DIAL03_B"));
-    const QSize d7 = sizeOf(QStringLiteral("DIAL07_B")), d9 = sizeOf(QStringLiteral("DIAL09_B"));
-    r.Dial01Width = d1.width();
-    r.Dial01Height = d1.height();
-    r.Dial03Width = d3.width();
-    r.Dial03Height = d3.height();
-    r.Dial07Width = d7.width();
-    r.Dial07Height = d7.height();
-    r.Dial09Width = d9.width();
-    r.Dial09Height = d9.height();
-    return r;
+    return MakeSkinRecord(this, sizeOf(QStringLiteral("DIAL01_B")), sizeOf(QStringLiteral("DIAL03_B")),
+                          sizeOf(QStringLiteral("DIAL07_B")), sizeOf(QStringLiteral("DIAL09_B")));
 }
 
 QSize RecordingSkin::familySize(const QString& name)

@@ -148,6 +148,14 @@ void SkinCanvas::placeholder(const QRect& r)
     log(SkinDrawn::Placeholder, QString(), r);
 }
 
+bool SkinCanvas::placeholderWithoutLibrary(const QRect& r)
+{
+    if (hasLibrary())
+        return false;
+    placeholder(r);
+    return true;
+}
+
 void SkinCanvas::log(SkinDrawn::Kind kind, const QString& name, const QRect& rect)
 {
     if (SkinPaintLog* l = SkinPaintLog::active()) {

@@ -89,6 +89,8 @@ public:
 
     // The plain rectangle a control draws when it has no library.
     void placeholder(const QRect& r);
+    // Without a library: draws the placeholder over `r` and returns true.
+    bool placeholderWithoutLibrary(const QRect& r);
 
 private:
     void log(SkinDrawn::Kind kind, const QString& name, const QRect& rect);

@@ -19,10 +19,8 @@ void TLum3ObrazkiFrame::paintEvent(QPaintEvent*)
         return;
     QPainter p(this);
     SkinCanvas c(p, m_library, this);
-    if (!c.hasLibrary()) {
-        c.placeholder(rect());
+    if (c.placeholderWithoutLibrary(rect()))
         return;
-    }
     const char letter = m_stan == T3ObFrameState::fsHover ? 'H' : m_stan == T3ObFrameState::fsDobrze ? 'D' : 'Z';
     const QString base = QStringLiteral("RAMKA5_%1%2").arg(int(m_styl) + 1).arg(QLatin1Char(letter));
     c.pictureAt(base + u'1', {0, 24});

@@ -25,10 +25,8 @@ void TLumBelka::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     SkinCanvas canvas(p, m_library, this);
-    if (!canvas.hasLibrary()) {
-        canvas.placeholder(rect());
+    if (canvas.placeholderWithoutLibrary(rect()))
         return;
-    }
     const QFont small = SkinFont(QStringLiteral("Tahoma"), 8);
     const QFont large = SkinFont(QStringLiteral("Tahoma"), 12);
     const QString figure = QStringLiteral("BELKA_LUDZIK_%1_%2").arg(m_plec).arg(m_ludzikIndex);

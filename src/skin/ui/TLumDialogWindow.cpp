@@ -27,10 +27,8 @@ void TLumDialogWindow::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     SkinCanvas c(p, m_skin.library, this);
-    if (!c.hasLibrary()) {
-        c.placeholder(rect());
+    if (c.placeholderWithoutLibrary(rect()))
         return;
-    }
     const QString s = m_style == TDialogStyle::dsBlue ? QStringLiteral("_B") : QStringLiteral("_W");
     const int W = width(), H = height();
     const int w1 = m_skin.Dial01Width, h1 = m_skin.Dial01Height;

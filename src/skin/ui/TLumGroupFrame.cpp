@@ -98,10 +98,8 @@ void TLumGroupFrame::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     SkinCanvas c(p, m_library, this);
-    if (!c.hasLibrary()) {
-        c.placeholder(rect());
+    if (c.placeholderWithoutLibrary(rect()))
         return;
-    }
     switch (m_frameType) {
     case TFrameType::ftFrame_Blue: paintNinePieces(c, QStringLiteral("RAMKA1"), 10, 10, 10); break;
     case TFrameType::ftFrame_White: paintNinePieces(c, QStringLiteral("RAMKA6"), 7, 7, 7); break;

@@ -27,10 +27,8 @@ void TLumProgress::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     SkinCanvas c(p, m_library, this);
-    if (!c.hasLibrary()) {
-        c.placeholder(rect());
+    if (c.placeholderWithoutLibrary(rect()))
         return;
-    }
     c.pictureAt(QStringLiteral("WYKRES_BG"), {0, 0});
     c.setFont(SkinFont(QStringLiteral("Trebuchet MS"), 12), QColor(6, 53, 99));
     c.text(17, 23, m_tekst);

@@ -18,25 +18,9 @@ TfrmMessage::TfrmMessage(const SkinRecord& skin, std::function<QString(int)> uiT
     lumMsgBox->setObjectName(QStringLiteral("lumMsgBox"));
     lumMsgBox->setIcon(TIconType::icoInformation);
 
-    Polecenie = new TAALabel(this);
-    Polecenie->setObjectName(QStringLiteral("Polecenie"));
-    Polecenie->setGeometry(97, 75, 368, 140);
-    Polecenie->setWordWrap(true);
-    Polecenie->setLabelFont(PixelFont(QStringLiteral("Trebuchet MS"), 19));
-    Polecenie->setFontColor(Qt::white);
-
-    auto button = [this](const char* name, int x, const QString& caption) {
-        auto* b = new TLumResButton(this);
-        b->setObjectName(QLatin1String(name));
-        b->setRozmiar(TRozmiar::roz32);
-        b->setGeometry(x, 245, 115, 32);
-        b->setGrafikaIndex(2);
-        b->setFontColor(Qt::white);
-        b->setCaption(caption);
-        return b;
-    };
-    btnOK = button("btnOK", 304, QStringLiteral("OK"));
-    btnSkip = button("btnSkip", 183, QString());
+    Polecenie = WhiteLabel(this, "Polecenie", QRect(97, 75, 368, 140), QStringLiteral("Trebuchet MS"), 19, true);
+    btnOK = DialogButton(this, "btnOK", QRect(304, 245, 115, 32), QStringLiteral("OK"));
+    btnSkip = DialogButton(this, "btnSkip", QRect(183, 245, 115, 32), QString());
     connect(btnOK, &TLumResButton::clicked, this, [this] { finish(1); });
     connect(btnSkip, &TLumResButton::clicked, this, [this] { finish(0); });
 

@@ -9,16 +9,6 @@
 
 #include <QKeyEvent>
 
-static TLumResButton* dialogButton(QWidget* parent, int x, int y)
-{
-    auto* b = new TLumResButton(parent);
-    b->setRozmiar(TRozmiar::roz32);
-    b->setGeometry(x, y, 100, 32);
-    b->setGrafikaIndex(2);
-    b->setFontColor(Qt::white);
-    return b;
-}
-
 TfrmMsgBox::TfrmMsgBox(const SkinRecord& skin, std::function<int()> interfaceLanguage, QWidget* parent)
     : QDialog(parent), m_language(std::move(interfaceLanguage))
 {
@@ -28,20 +18,10 @@ TfrmMsgBox::TfrmMsgBox(const SkinRecord& skin, std::function<int()> interfaceLan
     Body = new TLumMsgBoxWindow(this);
     Body->setObjectName(QStringLiteral("Body"));
 
-    lblTresc = new TAALabel(this);
-    lblTresc->setObjectName(QStringLiteral("lblTresc"));
-    lblTresc->setGeometry(93, 65, 305, 109);
-    lblTresc->setWordWrap(true);
-    lblTresc->setLabelFont(PixelFont(QStringLiteral("Trebuchet MS"), 16));
-    lblTresc->setFontColor(Qt::white);
-
-    btnTak = dialogButton(this, 193, 182);
-    btnTak->setObjectName(QStringLiteral("btnTak"));
-    btnNie = dialogButton(this, 300, 182);
-    btnNie->setObjectName(QStringLiteral("btnNie"));
-    btnOK = dialogButton(this, 299, 182);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setCaption(QStringLiteral("OK"));
+    lblTresc = WhiteLabel(this, "lblTresc", QRect(93, 65, 305, 109), QStringLiteral("Trebuchet MS"), 16, true);
+    btnTak = DialogButton(this, "btnTak", QRect(193, 182, 100, 32), QString());
+    btnNie = DialogButton(this, "btnNie", QRect(300, 182, 100, 32), QString());
+    btnOK = DialogButton(this, "btnOK", QRect(299, 182, 100, 32), QStringLiteral("OK"));
 
     // The close button sits in the bar's right end; it shows its face only
     // while the mouse is over it.

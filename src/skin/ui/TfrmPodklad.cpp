@@ -15,12 +15,8 @@ TfrmPodklad::TfrmPodklad(QWidget* parent) : QWidget(parent, Qt::Window)
     setGeometry(screen ? screen->geometry() : QRect(0, 0, 1024, 768));
     setEnabled(false);
 
-    lblWait = new TAALabel(this);
-    lblWait->setObjectName(QStringLiteral("lblWait"));
-    lblWait->setAutoSize(true);
+    lblWait = WhiteLabel(this, "lblWait", QRect(), QStringLiteral("Tahoma"), 16, false);
     lblWait->setAlignment(TAlignment::taCenter);
-    lblWait->setLabelFont(PixelFont(QStringLiteral("Tahoma"), 16));
-    lblWait->setFontColor(Qt::white);
     lblWait->hide();
     centreWait();
 

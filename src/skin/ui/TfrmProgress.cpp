@@ -37,12 +37,7 @@ TfrmProgress::TfrmProgress(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), m_background(defaultBackground()), m_bar(defaultBar())
 {
     SetupSkinWindow(this, QSize(220, 50));
-    Label1 = new TAALabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->move(11, 8);
-    Label1->setAutoSize(true);
-    Label1->setLabelFont(PixelFont(QStringLiteral("Trebuchet MS"), 12, true));
-    Label1->setFontColor(Qt::white);
+    Label1 = WhiteLabel(this, "Label1", QRect(11, 8, 0, 0), QStringLiteral("Trebuchet MS"), 12, false, true);
     Label1->setCaption(QString());
     CentreOnScreen(this);
 }

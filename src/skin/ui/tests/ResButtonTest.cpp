@@ -149,8 +149,9 @@ TEST(ResButtonLayout, CaptionAndGlyphPositions)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const CaptionLayout l = LayoutResButton(c.in);
-        if (c.in.showCaption)
+        if (c.in.showCaption) {
             EXPECT_EQ(l.caption, c.caption);
+        }
         EXPECT_EQ(l.glyph, c.glyph);
     }
 }
