@@ -15,11 +15,13 @@ static std::string offscreenConfig()
 {
     const QString path = QDir::tempPath() + QStringLiteral("/orvanta-offscreen-1024x768.json");
     if (!QFile::exists(path)) {
-        QFile f(path + QStringLiteral(".part"));
+        // test binaries run in parallel: each writes its own copy, then renames it
+        QFile f(path + QStringLiteral(".%1.part").arg(QCoreApplication::applicationPid()));
         if (f.open(QIODevice::WriteOnly)) {
             f.write(R"({"screens":[{"name":"s","x":0,"y":0,"width":1024,"height":768,"logicalDpi":96}]})");
             f.close();
-            QFile::rename(f.fileName(), path);
+            if (!QFile::rename(f.fileName(), path))
+                QFile::remove(f.fileName()); // another run was first
         }
     }
     return path.toStdString();
