@@ -11,5 +11,4 @@ TALScrollBar::TALScrollBar(QWidget* parent) : PictureScrollBar(parent, {0, true,
     setLargeChange(5);
     setButtonLength(18);
     setThumbLength(15);
-    setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -9,7 +9,6 @@
 TLumProgress::TLumProgress(QWidget* parent) : QWidget(parent)
 {
     setFixedSize(259, 90);
-    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void TLumProgress::setLibrary(const ISkinImages* library) { m_library = library; update(); }
