@@ -6,6 +6,7 @@
 // DIR is a folder of NAME.png skin pictures.
 
 #include "FolderSkin.h"
+#include "SkinLibrary.h"
 #include "Gallery.h"
 #include "SkinFonts.h"
 
@@ -22,7 +23,10 @@ static std::unique_ptr<ISkinImages> openSkin(const QString& path, QTextStream& e
     const QFileInfo fi(path);
     if (fi.isDir())
         return std::make_unique<FolderSkin>(fi.absoluteFilePath());
-    err << "orvanta-gallery: " << path << " is not a folder of skin pictures\n";
+    auto library = SkinLibrary::open(path);
+    if (library.ok())
+        return std::move(library).value();
+    err << "orvanta-gallery: " << path << " is neither a folder of skin pictures nor a skin library\n";
     return nullptr;
 }
 
@@ -40,12 +44,12 @@ int main(int argc, char** argv)
         else if (args[i] == u"--out" && i + 1 < args.size())
             outPath = args[++i];
         else {
-            err << "usage: orvanta-gallery --skin DIR --out sheet.png\n";
+            err << "usage: orvanta-gallery --skin DIR|resource.dll --out sheet.png\n";
             return 2;
         }
     }
     if (skinPath.isEmpty() || outPath.isEmpty()) {
-        err << "usage: orvanta-gallery --skin DIR --out sheet.png\n";
+        err << "usage: orvanta-gallery --skin DIR|resource.dll --out sheet.png\n";
         return 2;
     }
     const std::unique_ptr<ISkinImages> skin = openSkin(skinPath, err);

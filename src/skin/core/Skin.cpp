@@ -1,5 +1,7 @@
 #include "Skin.h"
 
+#include "FolderSkin.h"
+
 QString SkinLibraryMissingText()
 {
     return QStringLiteral("Brak biblioteki DLL!. Aplikacja zostanie zakończona!");
@@ -13,25 +15,10 @@ Expected<LoadedSkin> LoadSkin(const QString& path)
         return missing;
     LoadedSkin skin;
     skin.library = std::move(opened).value();
-    SkinRecord& r = skin.record;
-    struct Corner {
-        const char* name;
-        int* width;
-        int* height;
-    } const corners[] = {
-        {"DIAL01_B", &r.Dial01Width, &r.Dial01Height},
-        {"DIAL03_B", &r.Dial03Width, &r.Dial03Height},
-        {"DIAL07_B", &r.Dial07Width, &r.Dial07Height},
-        {"DIAL09_B", &r.Dial09Width, &r.Dial09Height},
-    };
-    for (const Corner& c : corners) {
-        const QImage picture = skin.library->image(QLatin1String(c.name));
-        if (picture.isNull())
-            return missing;
-        *c.width = picture.width();
-        *c.height = picture.height();
-    }
-    r.library = skin.library.get();
+    const std::optional<SkinRecord> record = MeasureSkinRecord(*skin.library);
+    if (!record)
+        return missing;
+    skin.record = *record;
     return skin;
 }
 
