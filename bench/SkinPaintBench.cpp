@@ -7,6 +7,11 @@
 
 #include "ApplySkin.h"
 #include "FolderSkin.h"
+#include "PeModuleWriter.h"
+#include "SkinLibrary.h"
+
+#include <QDir>
+#include <QFile>
 #include "RecordingSkin.h"
 #include "SkinCanvas.h"
 #include "SkinFonts.h"
@@ -148,6 +153,45 @@ Fixture& fixture()
     return f;
 }
 
+// The same window over the same pictures packed into a skin library, as the
+// program loads it: the library keeps decoded pictures, so only the first
+// paint decodes.
+struct LibraryFixture {
+    QTemporaryDir dir;
+    std::unique_ptr<SkinLibrary> skin;
+    QWidget window;
+
+    LibraryFixture()
+    {
+        Fixture& folder = fixture();
+        PeModuleWriter writer;
+        for (const QFileInfo& png : QDir(folder.dir.path()).entryInfoList({QStringLiteral("*.png")}, QDir::Files)) {
+            QFile f(png.filePath());
+            f.open(QIODevice::ReadOnly);
+            (void)writer.add(PeResourceId::of(PeType::RcData), PeResourceId::of(png.completeBaseName()), f.readAll());
+        }
+        const QString path = dir.filePath(QStringLiteral("resource.dll"));
+        QFile out(path);
+        out.open(QIODevice::WriteOnly);
+        out.write(writer.build());
+        out.close();
+        skin = std::move(SkinLibrary::open(path)).value();
+        SkinRecord record = MeasureSkinRecord(*skin).value_or(SkinRecord{skin.get()});
+        record.library = skin.get();
+        buildWindow(window, record);
+    }
+};
+
+void BM_PaintSkinnedWindowFromLibrary(benchmark::State& state)
+{
+    static LibraryFixture f;
+    QImage target(1024, 768, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        f.window.render(&target);
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+
 void BM_PaintSkinnedWindow(benchmark::State& state)
 {
     Fixture& f = fixture();
@@ -236,6 +280,7 @@ void BM_PaintFloorPredecoded(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_PaintSkinnedWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintSkinnedWindowFromLibrary)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintFloorPredecoded)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
