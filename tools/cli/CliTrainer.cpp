@@ -1,6 +1,7 @@
 #include "Cli.h"
 
 #include "AnsiText.h"
+#include "FileAudioInput.h"
 #include "PocketSphinxRecognizer.h"
 #include "RecognitionTask.h"
 #include "SafeSave.h"
@@ -8,6 +9,7 @@
 #include "TDictionary.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 
 // trainer-task WORD/WORD/...: writes tmp.dct and tmp.lat in the working folder
 // from its slownik.dct and tmp0.dct.
@@ -68,4 +70,53 @@ int CliTrainerSlownik(const CliArgs& args, CliIo& io)
             ++missing;
         }
     return missing == 0 ? 0 : 1;
+}
+
+// trainer-recognize --words W/W/... --wav FILE: prepares the task in the working
+// folder (or --dir) and recognizes the recording as if it came from the
+// microphone; prints "index word start end score" per result entry.
+int CliTrainerRecognize(const CliArgs& args, CliIo& io)
+{
+    const QString wav = args.value(QStringLiteral("wav"));
+    if (!args.has(QStringLiteral("words")) || wav.isEmpty())
+        return CliFail(io, QStringLiteral("usage: trainer-recognize --words W/W/... --wav FILE [--dir DIR] [--save FILE]"));
+    const QString dir = args.value(QStringLiteral("dir"));
+    const auto leadIn = args.has(QStringLiteral("lead-in")) ? CliIntOption(args, QStringLiteral("lead-in"), io) : 0;
+    if (!leadIn)
+        return 1;
+
+    SphinxSettings settings = DefaultSphinxSettings();
+    if (args.has(QStringLiteral("lattice-weight")))
+        settings.latticeWeight = args.value(QStringLiteral("lattice-weight")).toDouble();
+    FileAudioInput input(wav, *leadIn);
+    auto recognizer = PocketSphinxRecognizer::create(input, settings);
+    if (!recognizer.ok())
+        return CliFail(io, recognizer.failure());
+    PocketSphinxRecognizer& r = **recognizer;
+
+    std::unique_ptr<TDictionary> dictionary;
+    if (Status s = PreparePhrase(dictionary, PhraseWordList(args.value(QStringLiteral("words"))), r, dir); !s.ok()) {
+        if (!r.lastError().isEmpty())
+            io.err << "orvanta-cli: " << r.lastError() << Qt::endl;
+        return CliFail(io, s.failure());
+    }
+
+    QTemporaryDir scratch;
+    const QString wave = args.value(QStringLiteral("save"), scratch.filePath(QStringLiteral("usr_tmp.wav")));
+    r.LK_I4_NewSoundFile(wave);
+    r.LK_V_SetWave(wave);
+    r.LK_STRING_Recognize();
+    const int32_t n = r.LK_N4_Words();
+    if (n == 0)
+        io.err << "orvanta-cli: nothing recognized (" << r.lastError() << ")" << Qt::endl;
+    const bool verbose = args.has(QStringLiteral("verbose"));
+    for (int32_t k = 1; k <= n; ++k) {
+        const LkWordTime t = r.LK_P32N4_WordTime(k);
+        io.out << k << '\t' << r.LK_STRING_Word(k) << '\t' << t.start << '\t' << t.end << '\t'
+               << QString::number(r.LK_R8_WordScore(k), 'f', 1);
+        if (verbose)
+            io.out << '\t' << QString::number(r.wordGoodness(k), 'f', 3);
+        io.out << '\n';
+    }
+    return 0;
 }

@@ -4,6 +4,7 @@
 int CliMode(const CliArgs&, CliIo&);
 int CliTrainerTask(const CliArgs&, CliIo&);
 int CliTrainerSlownik(const CliArgs&, CliIo&);
+int CliTrainerRecognize(const CliArgs&, CliIo&);
 
 const std::vector<CliCommand>& AllCliCommands()
 {
@@ -14,6 +15,10 @@ const std::vector<CliCommand>& AllCliCommands()
         {"trainer-slownik",
          "trainer-slownik [--cmudict F] [--lessons F,F] [--words W/W] [--out DIR]  build slownik.dct and tmp0.dct",
          "", CliTrainerSlownik},
+        {"trainer-recognize",
+         "trainer-recognize --words W/W/... --wav FILE [--dir DIR] [--save FILE] [--lead-in MS] [--verbose]"
+         "  recognize a recording against the phrase",
+         "verbose", CliTrainerRecognize},
     };
     return commands;
 }

@@ -18,6 +18,7 @@
 #include <pocketsphinx.h>
 #include <sphinxbase/err.h>
 #include <sphinxbase/fsg_model.h>
+#include <sphinxbase/genrand.h>
 #include <sphinxbase/glist.h>
 #include <sphinxbase/logmath.h>
 
@@ -97,7 +98,8 @@ struct PocketSphinxRecognizer::Impl {
     QTemporaryDir files;
     cmd_ln_t* config = nullptr;
     ps_decoder_t* ps = nullptr;
-    double natsPerUnit = 1.0;     // decoder log units to natural log
+    double natsPerUnit = 1.0;     // log units of probabilities given to the decoder, in natural log
+    double natsPerScore = 1.0;    // log units of the decoder's path scores, in natural log
     QSet<QString> modelPhones;    // every context-independent phone
 
     // Decoder words: one per (reported word, phones), named "w1", "w2", ...
@@ -178,13 +180,25 @@ Status PocketSphinxRecognizer::Impl::init()
                          "-samprate", "16000",
                          "-lw", "1.0", "-wip", "1.0", "-pip", "1.0",
                          "-silprob", silprob.constData(),
-                         // Scoring every senone in every frame makes the acoustic
-                         // scores of different searches comparable.
-                         "-compallsen", "yes",
+                         // Only the senones of active states are scored, each frame's
+                         // scores relative to the best of them. Both searches keep
+                         // a phone loop active (the garbage, the free loop), so the
+                         // best is nearly the same in both and their scores compare;
+                         // scoring every senone would cost twice the time.
+                         "-compallsen", "no",
                          "-bestpath", "no",
                          "-fsgusealtpron", "no",
                          "-fsgusefiller", "yes",
+                         // Wide beams: while the learner says a wrong word the phrase
+                         // falls far behind the garbage loop, and must survive until
+                         // the garbage has paid for its phones.
+                         "-beam", "1e-120", "-pbeam", "1e-120", "-wbeam", "1e-100",
+                         // A little noise keeps digital silence (recordings made by
+                         // programs) from pulling the features to extremes.
                          "-dither", "yes", "-seed", "1",
+                         // Keep every frame, so that word times match the recording.
+                         "-remove_silence", "no",
+                         "-pl_window", "0",
                          nullptr);
     if (!config)
         return Failure::error(QStringLiteral("Błędna konfiguracja rozpoznawania mowy."));
@@ -195,6 +209,8 @@ Status PocketSphinxRecognizer::Impl::init()
                               settings.acousticModel);
     logmath_t* lmath = ps_get_logmath(ps);
     natsPerUnit = std::log(logmath_get_base(lmath)) * double(1 << logmath_get_shift(lmath));
+    // The search keeps its scores shifted right by 10 bits (pocketsphinx's SENSCR_SHIFT).
+    natsPerScore = natsPerUnit * 1024.0;
 
     // The free phone loop: any sequence of the model's speech phones.
     QStringList loopWords;
@@ -330,7 +346,12 @@ bool PocketSphinxRecognizer::Impl::decode(const char* search, const std::vector<
 {
     segments.clear();
     frames = 0;
-    if (ps_set_search(ps, search) < 0 || ps_start_utt(ps) < 0)
+    if (ps_set_search(ps, search) < 0)
+        return false;
+    // The same noise for every pass over the same sound: both passes then see
+    // the same features, and a recording always gives the same result.
+    genrand_seed(1);
+    if (ps_start_utt(ps) < 0)
         return false;
     ps_process_raw(ps, samples.data(), samples.size(), FALSE, TRUE);
     ps_end_utt(ps);
@@ -375,13 +396,14 @@ void PocketSphinxRecognizer::Impl::recognize(const std::vector<int16_t>& samples
         if (info->reported == garbage && !found.empty() && found.back().entry.word == garbage) {
             Found& g = found.back();
             g.span.lastFrame = s.lastFrame;
+            g.span.logLikelihood += s.acoustic * natsPerScore;
             g.entry.phones += u' ' + info->phones;
             continue;
         }
         Found f;
         f.entry.word = info->reported;
         f.entry.phones = info->phones;
-        f.span = {s.firstFrame, s.lastFrame, s.acoustic * natsPerUnit};
+        f.span = {s.firstFrame, s.lastFrame, s.acoustic * natsPerScore};
         found.push_back(f);
     }
     if (found.empty()) {
@@ -398,21 +420,36 @@ void PocketSphinxRecognizer::Impl::recognize(const std::vector<int16_t>& samples
         decode(kLoopSearch, samples, loop, loopFrameCount);
         std::vector<ScoredSpan> spans;
         for (const Segment& s : loop)
-            spans.push_back({s.firstFrame, s.lastFrame, s.acoustic * natsPerUnit});
+            spans.push_back({s.firstFrame, s.lastFrame, s.acoustic * natsPerScore});
         loopFrames = FrameLogLikelihoods(spans, std::max(frames, loopFrameCount));
     }
 
-    const int32_t lengthMs = int32_t(qint64(samples.size()) * 1000 / kRate);
-    const int32_t firstStart = found.front().span.firstFrame * kMsPerFrame;
-    result.push_back({QStringLiteral("<s>"), QString(), {0, std::max(0, firstStart)}, 0.0, 0.0});
+    int phraseFrames = 0, goodFrames = 0;
     for (Found& f : found) {
         f.entry.time = {f.span.firstFrame * kMsPerFrame, (f.span.lastFrame + 1) * kMsPerFrame};
         if (f.entry.word != garbage && !loopFrames.empty()) {
             f.entry.gop = GoodnessOfPronunciation(f.span, loopFrames);
             f.entry.score = PronunciationScore(f.entry.gop, settings.calibration);
+            const int length = f.span.lastFrame - f.span.firstFrame + 1;
+            phraseFrames += length;
+            if (f.entry.score >= 50.0)
+                goodFrames += length;
         }
-        result.push_back(f.entry);
     }
+    if (phrase && goodFrames < settings.minimumGoodShare * phraseFrames) {
+        // Mostly not the phrase: the whole stretch becomes one garbage entry.
+        Found g;
+        g.entry.word = garbage;
+        g.entry.time = {found.front().entry.time.start, found.back().entry.time.end};
+        for (const Found& f : found)
+            g.entry.phones += (g.entry.phones.isEmpty() ? QString() : QStringLiteral(" ")) + f.entry.phones;
+        found = {g};
+    }
+
+    const int32_t lengthMs = int32_t(qint64(samples.size()) * 1000 / kRate);
+    result.push_back({QStringLiteral("<s>"), QString(), {0, found.front().entry.time.start}, 0.0, 0.0});
+    for (const Found& f : found)
+        result.push_back(f.entry);
     const int32_t lastEnd = result.back().time.end;
     result.push_back({QStringLiteral("</s>"), QString(), {lastEnd, std::max(lastEnd, lengthMs)}, 0.0, 0.0});
     error.clear();

@@ -19,9 +19,15 @@ struct SphinxSettings {
     // Scale applied to the lattice's log-likelihoods ("l="). The task lattice
     // charges the garbage loop −16 per garbage phone, so this sets how much
     // better than the phrase the garbage must fit before it wins.
-    double latticeWeight = 1.0;
+    double latticeWeight = 6.0;
     double silenceProbability = 0.005; // of an optional pause between words
-    GopCalibration calibration;
+    // Word scores: goodness −2.5 nats per frame scores 50; a correctly spoken
+    // word lies near +1 (above 99), a substituted one near −5 (about 1).
+    GopCalibration calibration{-2.5, 0.6};
+    // A recognized phrase is still rejected (reported as garbage) unless words
+    // scoring 50 or more make up at least this share of its duration: speech
+    // that only shares a word or two with the phrase is not an attempt at it.
+    double minimumGoodShare = 0.5;
     EndpointerSettings endpointer;
 };
 
@@ -51,6 +57,7 @@ QString DefaultCmuDictionaryPath();
 // grammar, which gives the words and their times, and with a free loop of the
 // model's phones, against which each word's acoustic score gives its goodness
 // of pronunciation and so its score (0 … 100). Times are in milliseconds.
+// A phrase whose words mostly score badly is reported as the garbage word.
 class PocketSphinxRecognizer final : public ISpeechRecognizer {
 public:
     // Loads the acoustic model; fails with a message when it cannot. The input
