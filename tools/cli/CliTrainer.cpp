@@ -2,6 +2,9 @@
 
 #include "AnsiText.h"
 #include "FileAudioInput.h"
+#ifdef ORVANTA_HAVE_QT_AUDIO_IN
+#include "QtAudioInput.h"
+#endif
 #include "PocketSphinxRecognizer.h"
 #include "RecognitionTask.h"
 #include "SafeSave.h"
@@ -72,14 +75,15 @@ int CliTrainerSlownik(const CliArgs& args, CliIo& io)
     return missing == 0 ? 0 : 1;
 }
 
-// trainer-recognize --words W/W/... --wav FILE: prepares the task in the working
-// folder (or --dir) and recognizes the recording as if it came from the
-// microphone; prints "index word start end score" per result entry.
+// trainer-recognize --words W/W/... [--wav FILE]: prepares the task in the
+// working folder (or --dir) and recognizes one utterance, from the recording
+// given as if it came from the microphone, or from the microphone itself;
+// prints "index word start end score" per result entry.
 int CliTrainerRecognize(const CliArgs& args, CliIo& io)
 {
     const QString wav = args.value(QStringLiteral("wav"));
-    if (!args.has(QStringLiteral("words")) || wav.isEmpty())
-        return CliFail(io, QStringLiteral("usage: trainer-recognize --words W/W/... --wav FILE [--dir DIR] [--save FILE]"));
+    if (!args.has(QStringLiteral("words")))
+        return CliFail(io, QStringLiteral("usage: trainer-recognize --words W/W/... [--wav FILE] [--dir DIR] [--save FILE]"));
     const QString dir = args.value(QStringLiteral("dir"));
     const auto leadIn = args.has(QStringLiteral("lead-in")) ? CliIntOption(args, QStringLiteral("lead-in"), io) : 0;
     if (!leadIn)
@@ -88,11 +92,21 @@ int CliTrainerRecognize(const CliArgs& args, CliIo& io)
     SphinxSettings settings = DefaultSphinxSettings();
     if (args.has(QStringLiteral("lattice-weight")))
         settings.latticeWeight = args.value(QStringLiteral("lattice-weight")).toDouble();
-    FileAudioInput input(wav, *leadIn);
-    auto recognizer = PocketSphinxRecognizer::create(input, settings);
+    std::unique_ptr<IAudioInput> input;
+    if (!wav.isEmpty())
+        input = std::make_unique<FileAudioInput>(wav, *leadIn);
+    else
+#ifdef ORVANTA_HAVE_QT_AUDIO_IN
+        input = std::make_unique<QtAudioInput>();
+#else
+        return CliFail(io, QStringLiteral("no microphone support in this build; give --wav FILE"));
+#endif
+    auto recognizer = PocketSphinxRecognizer::create(*input, settings);
     if (!recognizer.ok())
         return CliFail(io, recognizer.failure());
     PocketSphinxRecognizer& r = **recognizer;
+    if (wav.isEmpty())
+        io.err << "Speak now..." << Qt::endl;
 
     std::unique_ptr<TDictionary> dictionary;
     if (Status s = PreparePhrase(dictionary, PhraseWordList(args.value(QStringLiteral("words"))), r, dir); !s.ok()) {

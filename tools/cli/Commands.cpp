@@ -16,8 +16,8 @@ const std::vector<CliCommand>& AllCliCommands()
          "trainer-slownik [--cmudict F] [--lessons F,F] [--words W/W] [--out DIR]  build slownik.dct and tmp0.dct",
          "", CliTrainerSlownik},
         {"trainer-recognize",
-         "trainer-recognize --words W/W/... --wav FILE [--dir DIR] [--save FILE] [--lead-in MS] [--verbose]"
-         "  recognize a recording against the phrase",
+         "trainer-recognize --words W/W/... [--wav FILE] [--dir DIR] [--save FILE] [--lead-in MS]"
+         " [--lattice-weight X] [--verbose]  recognize a recording (or the microphone) against the phrase",
          "verbose", CliTrainerRecognize},
     };
     return commands;

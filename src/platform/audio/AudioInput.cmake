@@ -23,3 +23,9 @@ endif()
 orvanta_add_test(NAME audio_in_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/AudioInputTest.cpp
   LIBS orvanta_audio_in)
+
+if(TARGET orvanta_audio_in_qt)
+  orvanta_add_test(NAME audio_in_qt_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/QtAudioInputTest.cpp
+    LIBS orvanta_audio_in_qt)
+endif()

@@ -83,6 +83,38 @@ TEST_F(SphinxTask, LoadsTheTrainersTaskAndRefusesBrokenOnesWithoutCrashing)
     EXPECT_EQ(load(), 0);
 }
 
+TEST_F(SphinxTask, OddButValidTasksLoadAndDecodeWithoutTrouble)
+{
+    const QByteArray dictionary = "<s> []\r\ngood morning [good morning] G UH D M AO R N IH NG\r\nhi [hi] HH AY\r\n";
+    struct Case {
+        const char* name;
+        const char* lattice;
+    } const cases[] = {
+        {"a single empty node", "N=1 L=0\nI=0 W=!NULL\n"},
+        {"a word of two words", "N=3 L=2\nI=0 W=<s>\nI=1 W=good morning\nI=2 W=!NULL\nJ=0 S=0 E=1\nJ=1 S=1 E=2\n"},
+        {"a cycle of empty nodes", "N=5 L=5\nI=0 W=!NULL\nI=1 W=!NULL\nI=2 W=!NULL\nI=3 W=hi\nI=4 W=!NULL\n"
+                                   "J=0 S=0 E=1\nJ=1 S=1 E=2\nJ=2 S=2 E=1 l=-1\nJ=3 S=1 E=3\nJ=4 S=3 E=4\n"},
+        {"a positive weight", "N=2 L=1\nI=0 W=hi\nI=1 W=!NULL\nJ=0 S=0 E=1 l=25\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testsupport::writeAll(path("tmp.lat"), c.lattice);
+        testsupport::writeAll(path("tmp.dct"), dictionary);
+        EXPECT_EQ(load(), 0) << recognizer->lastError().toStdString();
+        std::vector<int16_t> noise(24000);
+        unsigned seed = 7;
+        for (auto& v : noise) {
+            seed = seed * 1103515245u + 12345u;
+            v = int16_t(int((seed >> 16) & 0x7FF) - 1024);
+        }
+        recognizer->recognizeSound(noise);
+        const int32_t n = recognizer->LK_N4_Words();
+        EXPECT_TRUE(n == 0 || n >= 3);
+        for (int32_t k = 1; k <= n; ++k)
+            EXPECT_LE(recognizer->LK_P32N4_WordTime(k).start, recognizer->LK_P32N4_WordTime(k).end);
+    }
+}
+
 TEST_F(SphinxTask, WordsMissingFromTheCourseDictionaryMakeThePhraseRefused)
 {
     std::unique_ptr<TDictionary> dictionary;
