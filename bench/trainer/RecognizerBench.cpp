@@ -98,85 +98,67 @@ double cpuSeconds()
     return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
 }
 
-// Wall and processor time of `body`, added to the totals.
+// Runs `body` once per iteration and reports its real-time factors against the
+// length of the phrase's utterance. Skips when the set-up failed.
 template <typename F>
-void timed(double& wall, double& cpu, F&& body)
+void measure(benchmark::State& state, F&& body)
 {
-    const auto w0 = std::chrono::steady_clock::now();
-    const double c0 = cpuSeconds();
-    body();
-    cpu += cpuSeconds() - c0;
-    wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - w0).count();
+    const Setup& s = setup();
+    if (!s.ok)
+        return state.SkipWithError("no recognizer or no espeak-ng");
+    double wall = 0.0, cpu = 0.0;
+    for (auto _ : state) {
+        const auto w0 = std::chrono::steady_clock::now();
+        const double c0 = cpuSeconds();
+        body();
+        cpu += cpuSeconds() - c0;
+        wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - w0).count();
+    }
+    const double perSound = double(state.iterations()) * soundSeconds(s.utterance);
+    state.counters["RTF"] = cpu / perSound;
+    state.counters["RTF_wall"] = wall / perSound;
+    state.counters["engine_MiB"] = s.engineMiB;
 }
 
-void reportRtf(benchmark::State& state, double wall, double cpu, double sound)
-{
-    const double n = double(state.iterations());
-    state.counters["RTF"] = cpu / n / sound;
-    state.counters["RTF_wall"] = wall / n / sound;
-}
-
+// Preparing happens once per phrase, before the learner speaks: its RTF is what
+// it adds to the first attempt, relative to the phrase's length.
 void BM_PreparePhrase(benchmark::State& state)
 {
     Setup& s = setup();
-    if (!s.ok)
-        return state.SkipWithError("no recognizer or no espeak-ng");
     std::unique_ptr<TDictionary> dictionary;
-    double wall = 0.0, cpu = 0.0;
-    for (auto _ : state)
-        timed(wall, cpu, [&] { benchmark::DoNotOptimize(PreparePhrase(dictionary, s.phrase.words, *s.recognizer, s.dir).ok()); });
-    // Preparing happens once per phrase, before the learner speaks; relative to
-    // the phrase's length it adds this much to the first attempt.
-    reportRtf(state, wall, cpu, soundSeconds(s.utterance));
-    state.counters["engine_MiB"] = s.engineMiB;
+    measure(state, [&] { benchmark::DoNotOptimize(PreparePhrase(dictionary, s.phrase.words, *s.recognizer, s.dir).ok()); });
 }
 
 void BM_Decode(benchmark::State& state)
 {
     Setup& s = setup();
-    if (!s.ok)
-        return state.SkipWithError("no recognizer or no espeak-ng");
-    double wall = 0.0, cpu = 0.0;
-    for (auto _ : state)
-        timed(wall, cpu, [&] { s.recognizer->recognizeSound(s.utterance); });
+    measure(state, [&] { s.recognizer->recognizeSound(s.utterance); });
     state.counters["sound_s"] = soundSeconds(s.utterance);
-    reportRtf(state, wall, cpu, soundSeconds(s.utterance));
-    state.counters["engine_MiB"] = s.engineMiB;
     state.counters["peak_MiB"] = memoryMiB("VmHWM:");
 }
 
 void BM_Attempt(benchmark::State& state)
 {
     Setup& s = setup();
-    if (!s.ok)
-        return state.SkipWithError("no recognizer or no espeak-ng");
     const QString recording = QDir(s.dir).filePath("usr_tmp.wav");
-    double wall = 0.0, cpu = 0.0;
-    for (auto _ : state)
-        timed(wall, cpu, [&] {
-            s.recognizer->LK_I4_NewSoundFile(recording);
-            s.recognizer->LK_V_SetWave(recording);
-            s.recognizer->LK_STRING_Recognize();
-            s.recognizer->LK_V_InitDsp(recording, QString::fromLatin1(LkDspConfig));
-            benchmark::DoNotOptimize(s.recognizer->LK_STRING_Word(2));
-        });
-    reportRtf(state, wall, cpu, soundSeconds(s.utterance));
+    measure(state, [&] {
+        s.recognizer->LK_I4_NewSoundFile(recording);
+        s.recognizer->LK_V_SetWave(recording);
+        s.recognizer->LK_STRING_Recognize();
+        s.recognizer->LK_V_InitDsp(recording, QString::fromLatin1(LkDspConfig));
+        benchmark::DoNotOptimize(s.recognizer->LK_STRING_Word(2));
+    });
 }
 
 // The floor: an attempt without the recognition.
 void BM_AttemptWithoutRecognition(benchmark::State& state)
 {
     Setup& s = setup();
-    if (!s.ok)
-        return state.SkipWithError("no recognizer or no espeak-ng");
     const QString recording = QDir(s.dir).filePath("floor.wav");
-    double wall = 0.0, cpu = 0.0;
-    for (auto _ : state)
-        timed(wall, cpu, [&] {
-            const RecordedUtterance rec = RecordUtterance(*s.input, {});
-            benchmark::DoNotOptimize(SaveFileAtomically(recording, encodePcmWave(16000, rec.samples)).ok());
-        });
-    reportRtf(state, wall, cpu, soundSeconds(s.utterance));
+    measure(state, [&] {
+        const RecordedUtterance rec = RecordUtterance(*s.input, {});
+        benchmark::DoNotOptimize(SaveFileAtomically(recording, encodePcmWave(16000, rec.samples)).ok());
+    });
 }
 
 } // namespace

@@ -149,14 +149,14 @@ Expected<WordGraph> Parser::run(const QString& text)
             link.defined = true;
             const auto s = field(fields, QStringLiteral("S"));
             const auto e = field(fields, QStringLiteral("E"));
-            const auto from = s ? toIndex(*s) : std::nullopt;
-            const auto to = e ? toIndex(*e) : std::nullopt;
-            if (!from || !to || *from >= int(current.nodes.size()) || *to >= int(current.nodes.size()))
+            const int from = s ? toIndex(*s).value_or(-1) : -1;
+            const int to = e ? toIndex(*e).value_or(-1) : -1;
+            if (from < 0 || to < 0 || from >= int(current.nodes.size()) || to >= int(current.nodes.size()))
                 return fail(QStringLiteral("łuk %1 prowadzi do nieistniejącego węzła").arg(*j));
             if (field(fields, QStringLiteral("W")))
                 return fail(QStringLiteral("słowa na łukach nie są obsługiwane"));
-            link.from = *from;
-            link.to = *to;
+            link.from = from;
+            link.to = to;
             if (const auto l = field(fields, QStringLiteral("l"))) {
                 bool ok = false;
                 const double v = l->toDouble(&ok);
