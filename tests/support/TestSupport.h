@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <ostream>
@@ -17,6 +18,16 @@ namespace testsupport {
 QString copyFixture(const QString& fixtureDir, QTemporaryDir& into);
 
 QByteArray readAll(const QString& path);
+
+// What a program run by a test printed and how it ended.
+struct ProgramRun {
+    int exitCode = -1; // -1 when it crashed or did not end within a minute
+    QString out;       // standard output, UTF-8
+    QString err;       // standard error, UTF-8
+};
+
+// Runs `program` with `args` and waits for it to end.
+ProgramRun runProgram(const QString& program, const QStringList& args);
 void writeAll(const QString& path, const QByteArray& bytes);
 
 } // namespace testsupport

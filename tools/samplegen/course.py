@@ -114,19 +114,35 @@ def spoken_gap_text(tresc):
     return squash("".join(out))
 
 
-def picture_words(tresc):
-    """File names written inside the picture blocks of a gap text."""
+def picture_words(tresc, centred_blocks):
+    """File names written inside the picture blocks of a gap text. "<IMG>"
+    opens a block only in the full-text window of the grammar course
+    (centred_blocks); the listening course's window takes it for a gap."""
+    openers = ("<IMG LEFT>", "<IMG RIGHT>") + (("<IMG>",) if centred_blocks else ())
     names, inside = [], False
     for token in re.split(r"(<[^<>]*>)", tresc):
         if token.startswith("<") and token.endswith(">"):
             tag = token.upper()
-            if tag in ("<IMG LEFT>", "<IMG RIGHT>", "<IMG>"):
+            if tag in openers:
                 inside = True
             elif tag == "</IMG>":
                 inside = False
         elif inside:
             names.extend(token.split())
     return names
+
+
+def choice_text_pictures(tresc):
+    """Picture paths of a multiple-choice text: the first plain word after
+    each "<IMG>" tag, a path relative to the installation folder."""
+    paths, picture_next = [], False
+    for token in re.split(r"(<[^<>]*>)", tresc):
+        if token.startswith("<") and token.endswith(">"):
+            picture_next = picture_next or token.upper() == "<IMG>"
+        elif picture_next and token.split():
+            paths.append(token.split()[0].replace("\\", "/"))
+            picture_next = False
+    return paths
 
 
 def unmark(text):
@@ -170,13 +186,12 @@ def _test(root, src):
 
 
 def _gap_text(root, src, mode, kind):
-    needs = []
     body = root.find("body")
     tresc = text_of(body, "tresc")
-    for pic in picture_words(tresc):
-        needs.append(Need("app", "Gfx/Wpis_gfx/" + pic, src, what="picture"))
     if kind == 33:
-        return needs  # the multiple-choice text never plays its recording
+        # The multiple-choice text never plays its recording.
+        return [Need("app", p, src, what="picture") for p in choice_text_pictures(tresc)]
+    needs = [Need("app", "Gfx/Wpis_gfx/" + pic, src, what="picture") for pic in picture_words(tresc, mode == 2)]
     media = text_of(root.find("config"), "multimedia")
     if media:
         needs.extend(_text_media(media, src, spoken_gap_text(tresc)))

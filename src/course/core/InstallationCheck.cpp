@@ -18,23 +18,35 @@ public:
     {
     }
 
-    void problem(const QString& where, const QString& what) { m_report.problems.append(where + QStringLiteral(": ") + what); }
-    void warning(const QString& where, const QString& what) { m_report.warnings.append(where + QStringLiteral(": ") + what); }
+    void problem(const QString& where, const QString& what) { m_report.problem(where, what); }
+    void warning(const QString& where, const QString& what) { m_report.warning(where, what); }
 
+    // Reads and checks the media root into the installation the body and
+    // file checks work with (`checked()`): its media root ends in a
+    // backslash, or is empty when it cannot be used (its problem is reported
+    // here, once).
     void checkConfiguration()
     {
-        Installation probe = m_inst;
-        if (const Status s = ReadMediaRoot(probe); !s.ok()) {
+        Installation& checked = m_checked;
+        checked = m_inst;
+        if (checked.helpDir.isEmpty())
+            checked.helpDir = HelpDirForMode(checked.programMode);
+        if (const Status s = ReadMediaRoot(checked); !s.ok()) {
             problem(QStringLiteral("Config\\cfg.ini"), s.failure().text);
+            checked.cdDir.clear();
             return;
         }
         // The program runs with AppDir as its working folder: a relative
         // media root is relative to the installation.
-        if (QDir::isRelativePath(QString(probe.cdDir).replace(u'\\', u'/')))
-            probe.cdDir = m_inst.appDir + u'/' + probe.cdDir;
-        if (const Status s = CheckMediaRoot(probe); !s.ok())
-            problem(QStringLiteral("media root ") + probe.cdDir, s.failure().text);
+        if (QDir::isRelativePath(QString(checked.cdDir).replace(u'\\', u'/')))
+            checked.cdDir = m_inst.appDir + u'/' + checked.cdDir;
+        if (const Status s = CheckMediaRoot(checked); !s.ok()) {
+            problem(QStringLiteral("media root ") + checked.cdDir, s.failure().text);
+            checked.cdDir.clear();
+        }
     }
+
+    const Installation& checked() const { return m_checked; }
 
     // Loads the definitions into a scratch tree; remembers the group ids.
     bool checkDefinitions(Installation& probe, TDrzewo& tree)
@@ -132,22 +144,30 @@ private:
         }
         if (const BodyChecker* c = m_bodies.find(kind)) {
             QStringList found;
-            (*c)(BodyCheckContext{m_inst, fileName, kind, doc}, found);
+            (*c)(BodyCheckContext{m_checked, fileName, kind, doc}, found);
+            // The modes of one container read the same body: a missing file
+            // is listed once for the file.
             for (const QString& f : found)
-                problem(where, f);
+                if (!m_bodyProblems.contains(where + u'\n' + f)) {
+                    m_bodyProblems.insert(where + u'\n' + f);
+                    problem(where, f);
+                }
         }
     }
 
     const Installation& m_inst;
+    Installation m_checked; // m_inst with the checked media root and help folder
     const BodyCheckerRegistry& m_bodies;
     InstallationReport& m_report;
     QSet<int> m_groups;
     QSet<QString> m_checkedItems;
+    QSet<QString> m_bodyProblems;
 };
 
 } // namespace
 
-InstallationReport CheckInstallation(const Installation& inst, const BodyCheckerRegistry& bodies)
+InstallationReport CheckInstallation(const Installation& inst, const BodyCheckerRegistry& bodies,
+                                     const QList<InstallationFileCheck>& fileChecks)
 {
     InstallationReport report;
     Checker c(inst, bodies, report);
@@ -161,5 +181,7 @@ InstallationReport CheckInstallation(const Installation& inst, const BodyChecker
         if (const Status s = ScanExerciseFolder(probe, tree); !s.ok())
             c.problem(QStringLiteral("course scan"), s.failure().text);
     }
+    for (const InstallationFileCheck& check : fileChecks)
+        check(c.checked(), report);
     return report;
 }

@@ -14,6 +14,9 @@
 
 // What a body checker is given: the exercise file and the kind it is opened as
 // (for a container's mode, the derived kind on the container's file).
+// `inst.cdDir` is the media root as checked (ending in a backslash), or empty
+// when cfg.ini or the media root is unusable: media files are then not looked
+// for, the media root's own problem having been reported.
 struct BodyCheckContext {
     const Installation& inst;
     QString fileName; // relative to AppDir\Dane, as the course tree names it
@@ -43,10 +46,23 @@ struct InstallationReport {
     QStringList problems; // things that break the program or lose a part of the course
     QStringList warnings; // things the program handles quietly but an author may not mean
     bool ok() const { return problems.isEmpty(); }
+
+    // Adds "where: what".
+    void problem(const QString& where, const QString& what) { problems.append(where + QStringLiteral(": ") + what); }
+    void warning(const QString& where, const QString& what) { warnings.append(where + QStringLiteral(": ") + what); }
 };
+
+// A check of files the installation as a whole relies on (skin library,
+// pictures, help, trainer, dictionary). It is given the installation with the
+// media root as a body checker gets it (BodyCheckContext) and `helpDir` set
+// for the program mode.
+using InstallationFileCheck = std::function<void(const Installation&, InstallationReport&)>;
 
 // Checks cfg.ini and the media root, the definitions file, every Dane\*.xml
 // file (parse, root element, envelope, package elements and their files, the
-// kind's body through `bodies`), and finally runs the course scan itself.
-// `inst.programMode` must be set; `inst.interfaceLanguage` picks the texts.
-InstallationReport CheckInstallation(const Installation& inst, const BodyCheckerRegistry& bodies);
+// kind's body through `bodies`), runs the course scan itself and then each of
+// `fileChecks`. A problem a container's body gives in several of its modes is
+// listed once. `inst.programMode` must be set; `inst.interfaceLanguage` picks
+// the texts.
+InstallationReport CheckInstallation(const Installation& inst, const BodyCheckerRegistry& bodies,
+                                     const QList<InstallationFileCheck>& fileChecks = {});

@@ -2,28 +2,19 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CliResult {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using CliResult = testsupport::ProgramRun;
 
 // Runs orvanta-cli on the installation `appDir`.
 CliResult cli(const QString& appDir, QStringList args)
 {
     args << "--app-dir" << appDir;
-    QProcess p;
-    p.start(QStringLiteral(ORVANTA_CLI), args);
-    if (!p.waitForFinished(30000))
-        return {};
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return testsupport::runProgram(QStringLiteral(ORVANTA_CLI), args);
 }
 
 } // namespace

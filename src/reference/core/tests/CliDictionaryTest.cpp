@@ -3,30 +3,17 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CliOutcome {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using CliOutcome = testsupport::ProgramRun;
 
 CliOutcome runCli(const QStringList& args)
 {
-    QProcess p;
-    p.start(QStringLiteral(ORVANTA_CLI), QStringList{QStringLiteral("dictionary")} + args);
-    CliOutcome r;
-    if (!p.waitForFinished(30000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
+    return testsupport::runProgram(QStringLiteral(ORVANTA_CLI), QStringList{QStringLiteral("dictionary")} + args);
 }
 
 const QString fixture = QStringLiteral(FIXTURES_DIR "/Slownik.txt");

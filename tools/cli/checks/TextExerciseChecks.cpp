@@ -1,0 +1,151 @@
+// Files of the text exercises: the multiple-choice test, gap typing (both of
+// its windows), true/false, grammar gap typing and multiple choice in text.
+#include "BodyCheckers.h"
+#include "BodyFiles.h"
+
+#include "XmlFile.h"
+
+namespace {
+
+// The items of a gap text as the gap-typing windows split it: every
+// bracketed part is one item, the text between them is split into words at
+// spaces; empty words are dropped.
+QStringList gapTextItems(const QString& tresc)
+{
+    QStringList items;
+    const auto addWords = [&items](QStringView text) {
+        for (QStringView w : text.split(u' ', Qt::SkipEmptyParts))
+            if (!w.trimmed().isEmpty())
+                items.append(w.toString());
+    };
+    QStringView rest(tresc);
+    while (!rest.isEmpty()) {
+        const qsizetype open = rest.indexOf(u'<');
+        if (open < 0) {
+            addWords(rest);
+            break;
+        }
+        if (open > 0) {
+            addWords(rest.left(open));
+            rest = rest.mid(open);
+            continue;
+        }
+        const qsizetype close = rest.indexOf(u'>');
+        const qsizetype end = close < 0 ? rest.size() : close + 1;
+        items.append(rest.left(end).toString());
+        rest = rest.mid(end);
+    }
+    return items;
+}
+
+} // namespace
+
+QStringList GapTextPictureNames(const QString& tresc, bool centredBlocks)
+{
+    QStringList names;
+    bool inBlock = false;
+    for (const QString& item : gapTextItems(tresc)) {
+        if (!item.startsWith(u'<')) {
+            if (inBlock)
+                names.append(item.trimmed());
+            continue;
+        }
+        const QString tag = item.toUpper();
+        if (tag == u"<IMG LEFT>" || tag == u"<IMG RIGHT>" || (centredBlocks && tag == u"<IMG>"))
+            inBlock = true;
+        else if (tag == u"</IMG>")
+            inBlock = false;
+    }
+    return names;
+}
+
+QStringList ChoiceTextPicturePaths(const QString& tresc)
+{
+    // Tokens as the window splits the text: blanks end words, a bracketed part
+    // is one token and also ends the word before it.
+    QStringList tokens;
+    QString word;
+    const auto endWord = [&] {
+        if (!word.trimmed().isEmpty())
+            tokens.append(word);
+        word.clear();
+    };
+    for (qsizetype i = 0; i < tresc.size(); ++i) {
+        const QChar c = tresc.at(i);
+        if (c.isSpace()) {
+            endWord();
+        } else if (c == u'<') {
+            endWord();
+            const qsizetype close = tresc.indexOf(u'>', i);
+            const qsizetype end = close < 0 ? tresc.size() : close + 1;
+            tokens.append(tresc.mid(i, end - i));
+            i = end - 1;
+        } else {
+            word.append(c);
+        }
+    }
+    endWord();
+
+    QStringList paths;
+    bool pictureNext = false;
+    for (const QString& t : tokens) {
+        if (t.startsWith(u'<') && t.endsWith(u'>')) {
+            if (t.toUpper() == u"<IMG>")
+                pictureNext = true;
+        } else if (pictureNext) {
+            paths.append(t);
+            pictureNext = false;
+        }
+    }
+    return paths;
+}
+
+// Multiple-choice test: each question's sentence recording, played after the
+// answer from Media\Zdania under the name the file gives.
+void CheckTestFiles(const BodyCheckContext& ctx, QStringList& problems)
+{
+    BodyFiles f(ctx, problems);
+    f.handbookPage(ChildText(f.body(), "html"));
+    for (pugi::xml_node g : f.body().child("grupy").children("grupa"))
+        f.media(QStringLiteral("Zdania"), ChildText(g, "media"), QStringLiteral("recording"));
+}
+
+// Gap typing: the text recording (".wav" played as ".mp3") and the pictures
+// of the picture blocks in Gfx\Wpis_gfx. The full-text window of the grammar
+// course also opens centred picture blocks and has the handbook button.
+void CheckGapTextFiles(const BodyCheckContext& ctx, QStringList& problems)
+{
+    BodyFiles f(ctx, problems);
+    const bool fullText = ctx.inst.programMode == 2;
+    if (fullText)
+        f.handbookPage(ChildText(f.body(), "html"));
+    f.textMedia(WavAsMp3(ChildText(f.config(), "multimedia")));
+    for (const QString& name : GapTextPictureNames(ChildText(f.body(), "tresc"), fullText))
+        f.appFile(QStringLiteral("Gfx\\Wpis_gfx\\") + name, QStringLiteral("picture"));
+}
+
+// True/false: the media button is shown when Media\Zdania holds the recording
+// and plays the one of Media\Teksty, so both are needed.
+void CheckTrueFalseFiles(const BodyCheckContext& ctx, QStringList& problems)
+{
+    BodyFiles f(ctx, problems);
+    f.handbookPage(ChildText(f.body(), "html"));
+    f.recordingInZdaniaAndTeksty(WavAsMp3(ChildText(f.config(), "multimedia")));
+}
+
+// Grammar gap typing: each sentence's recording in Media\Zdania.
+void CheckGrammarGapFiles(const BodyCheckContext& ctx, QStringList& problems)
+{
+    BodyFiles f(ctx, problems);
+    f.handbookPage(ChildText(f.body(), "html"));
+    f.sentenceRecordings();
+}
+
+// Multiple choice in text: only the pictures of its text; the recording the
+// envelope names is never played.
+void CheckChoiceInTextFiles(const BodyCheckContext& ctx, QStringList& problems)
+{
+    BodyFiles f(ctx, problems);
+    for (const QString& path : ChoiceTextPicturePaths(ChildText(f.body(), "tresc")))
+        f.appFile(path, QStringLiteral("picture"));
+}
