@@ -10,6 +10,7 @@
 #include <QAudioSink>
 #include <QFile>
 #include <QMediaDevices>
+#include <QUrl>
 
 namespace {
 
