@@ -18,16 +18,19 @@ namespace {
 const QColor Violet(142, 92, 196);
 const QColor Teal(23, 162, 184);
 
-QColor familyColour(const QString& suffix)
+// The tile colour of a kind's family; the grammar course (program mode 2)
+// has a warmer set of its own.
+QColor familyColour(const QString& suffix, bool grammar)
 {
     const int kind = suffix.section(u'_', 0, 0).toInt();
+    const QColor rose(224, 80, 106), orange(224, 123, 36);
     switch (kind) {
     case 8: case 52: return colour::Green;
-    case 11: case 12: case 14: case 18: case 26: case 102: return Violet;
+    case 11: case 12: case 14: case 18: case 26: case 102: return grammar ? rose : Violet;
     case 21: case 22: case 24: case 103: return Teal;
-    case 41: case 42: case 44: case 48: case 104: return colour::Amber;
+    case 41: case 42: case 44: case 48: case 104: return grammar ? Violet : colour::Amber;
     case 0: return colour::Grey;
-    default: return colour::Blue;
+    default: return grammar ? orange : colour::Blue;
     }
 }
 
@@ -186,9 +189,7 @@ QImage kindIcon(const QString& suffix, bool grammar)
     QImage img = canvas(size, size);
     QPainter p(&img);
     prepare(p);
-    QColor base = familyColour(suffix);
-    if (grammar)
-        base = mix(base, colour::Amber, 0.45);
+    const QColor base = familyColour(suffix, grammar);
     const QRectF tile(1, 1, size - 2, size - 3);
     const double radius = grammar ? 3 : (container ? 6 : 5);
     softShadow(p, rounded(tile, radius), withAlpha(colour::Navy, 0.4), 1, 0, 1);

@@ -217,10 +217,15 @@ void TfrmNawigacja::RemoveNavigationBar(QWidget* window)
 {
     if (!window)
         return;
+    // The buttons leave the window at once but are freed later: the button
+    // whose click closed the window is still in its click handler.
     const QList<QWidget*> children = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (qsizetype i = children.size() - 1; i >= 0; --i)
-        if (children[i]->objectName().contains(QLatin1String(NavPrefix)))
-            delete children[i];
+        if (children[i]->objectName().contains(QLatin1String(NavPrefix))) {
+            children[i]->hide();
+            children[i]->setParent(nullptr);
+            children[i]->deleteLater();
+        }
 }
 
 void TfrmNawigacja::SetupTitleBar(TLumBelka* belka)

@@ -323,3 +323,20 @@ TEST_F(Navigation, MissingResultsFileIsRecreatedWithItsNotice)
     EXPECT_EQ(messages.shown[0].text, "Brak pliku ze statystykami! Plik został stworzony ponownie! ");
     EXPECT_TRUE(QFile::exists(appDir + "/Users/1_stat.xml"));
 }
+
+// A results file that cannot be read is reported and left as it is; the
+// learner still sees the result just reached.
+TEST_F(Navigation, UnreadableResultsFileIsReportedAndKept)
+{
+    TElement* mode14 = nodeOf(*nav, "dial_01.xml", 14);
+    nav->OpenNode(mode14);
+    TestExerciseWindow* window = openWindow();
+    ASSERT_NE(window, nullptr);
+    const QString path = ResultsStore(inst, 1, clock).path();
+    testsupport::writeAll(path, "<cwiczenia><plik nazwa=");
+    window->Check(70);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].text, UnreadableResultsFileMessage(path).text);
+    EXPECT_EQ(testsupport::readAll(path), "<cwiczenia><plik nazwa=");
+    EXPECT_EQ(mode14->Progress, 70);
+}
