@@ -3,6 +3,7 @@
 // there. Program mode 2 ("Typ_g_") draws the same signs on squarer tiles in
 // warmer colours.
 #include "FormArtFamilies.h"
+#include "FormGlyphs.h"
 #include "SkinStyle.h"
 
 #include <QRegularExpression>
@@ -38,11 +39,7 @@ void bubble(QPainter& p, const QRectF& b, const QColor& c, bool filled, double w
 {
     QPainterPath path;
     path.addRoundedRect(QRectF(at(b, 0.1, 0.14), at(b, 0.9, 0.66)), b.width() * 0.14, b.width() * 0.14);
-    QPainterPath tail;
-    tail.moveTo(at(b, 0.28, 0.6));
-    tail.lineTo(at(b, 0.24, 0.88));
-    tail.lineTo(at(b, 0.5, 0.62));
-    tail.closeSubpath();
+    const QPainterPath tail = glyph::polygon(b, {{0.28, 0.6}, {0.24, 0.88}, {0.5, 0.62}});
     path = path.united(tail);
     if (filled)
         p.fillPath(path, c);
@@ -74,28 +71,9 @@ void blocks(QPainter& p, const QRectF& b, const QColor& c, int count)
 void pencil(QPainter& p, const QRectF& b, const QColor& c, double w)
 {
     polyline(p, b, {{0.28, 0.72}, {0.72, 0.28}}, c, w * 1.6);
-    QPainterPath tip;
-    tip.moveTo(at(b, 0.22, 0.78));
-    tip.lineTo(at(b, 0.25, 0.64));
-    tip.lineTo(at(b, 0.36, 0.75));
-    tip.closeSubpath();
+    const QPainterPath tip = glyph::polygon(b, {{0.22, 0.78}, {0.25, 0.64}, {0.36, 0.75}});
     p.fillPath(tip, c);
     polyline(p, b, {{0.5, 0.84}, {0.82, 0.84}}, c, w * 0.8);
-}
-
-void speaker(QPainter& p, const QRectF& b, const QColor& c, double w)
-{
-    QPainterPath body;
-    body.moveTo(at(b, 0.16, 0.4));
-    body.lineTo(at(b, 0.32, 0.4));
-    body.lineTo(at(b, 0.5, 0.22));
-    body.lineTo(at(b, 0.5, 0.78));
-    body.lineTo(at(b, 0.32, 0.6));
-    body.lineTo(at(b, 0.16, 0.6));
-    body.closeSubpath();
-    p.fillPath(body, c);
-    polyline(p, b, {{0.62, 0.36}, {0.68, 0.5}, {0.62, 0.64}}, c, w);
-    polyline(p, b, {{0.74, 0.26}, {0.84, 0.5}, {0.74, 0.74}}, c, w);
 }
 
 void twoWays(QPainter& p, const QRectF& b, const QColor& c, double w)
@@ -165,7 +143,7 @@ void sign(QPainter& p, const QRectF& b, const QString& suffix, const QColor& c)
         bubble(p, QRectF(at(b, 0, 0), b.size() * 0.7), c, true, w);
         bubble(p, QRectF(at(b, 0.3, 0.3), b.size() * 0.7), withAlpha(c, 0.75), true, w);
         break;
-    case 22: speaker(p, b, c, w); break;
+    case 22: formglyph::speaker(p, b, c, w); break;
     case 24: twoWays(p, b, c, w); break;
     case 31: glyph::check(p, QRectF(at(b, -0.1, -0.05), b.size() * 0.7), c, w);
              glyph::cross(p, QRectF(at(b, 0.38, 0.36), b.size() * 0.6), c, w); break;
