@@ -198,8 +198,6 @@ QImage crop(const QImage& src, const QRect& r)
 
 namespace glyph {
 
-namespace {
-
 QPointF at(const QRectF& b, double x, double y)
 {
     return {b.left() + x * b.width(), b.top() + y * b.height()};
@@ -235,8 +233,6 @@ void dot(QPainter& p, const QRectF& b, double x, double y, double r, const QColo
     path.addEllipse(at(b, x, y), rr, rr);
     p.fillPath(path, c);
 }
-
-} // namespace
 
 void check(QPainter& p, const QRectF& b, const QColor& c, double w)
 {

@@ -7,6 +7,8 @@
 #include <QPainterPath>
 #include <QRectF>
 
+#include <initializer_list>
+
 // The look of the sample skin: a blue and white palette with a cyan accent,
 // soft vertical gradients, glossy rounded faces and soft shadows. Every
 // picture family is drawn with these helpers so that they match. Everything
@@ -78,6 +80,15 @@ QImage crop(const QImage& src, const QRect& r);
 
 // Glyphs, drawn into a box: stroked with round caps or filled.
 namespace glyph {
+// The point at fractions (x, y) of box `b`.
+QPointF at(const QRectF& b, double x, double y);
+// A pen with round caps and joins.
+QPen roundPen(const QColor& c, double width);
+// A stroked line through points given as fractions of `b`.
+void polyline(QPainter& p, const QRectF& b, std::initializer_list<QPointF> pts, const QColor& c, double width);
+// A filled disc at fractions (x, y) of `b`, radius r × the box's smaller side.
+void dot(QPainter& p, const QRectF& b, double x, double y, double r, const QColor& c);
+
 void check(QPainter& p, const QRectF& box, const QColor& c, double width);
 void cross(QPainter& p, const QRectF& box, const QColor& c, double width);
 void info(QPainter& p, const QRectF& box, const QColor& c);

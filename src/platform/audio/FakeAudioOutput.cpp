@@ -1,5 +1,6 @@
 #include "FakeAudioOutput.h"
 
+#include "CompressedAudio.h"
 #include "WavPcm.h"
 
 #include <QFile>
@@ -16,7 +17,12 @@ bool FakeAudioOutput::playFile(const QString& path)
         stop();
         return false;
     }
-    return start(f.readAll(), path);
+    const QByteArray bytes = f.readAll();
+    if (LooksLikeMpegAudio(bytes)) {
+        stop();
+        return record(bytes, path);
+    }
+    return start(bytes, path);
 }
 
 void FakeAudioOutput::stop()
@@ -30,9 +36,16 @@ bool FakeAudioOutput::start(const QByteArray& wav, const QString& file)
 {
     stop();
     const auto pcm = WavPcm::parse(wav);
-    if (!m_available || !pcm || pcm->frameCount() == 0)
+    if (!pcm || pcm->frameCount() == 0)
         return false;
-    m_played.append({wav, file});
+    return record(wav, file);
+}
+
+bool FakeAudioOutput::record(const QByteArray& bytes, const QString& file)
+{
+    if (!m_available)
+        return false;
+    m_played.append({bytes, file});
     m_playing = true;
     return true;
 }

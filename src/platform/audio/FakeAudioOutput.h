@@ -6,11 +6,12 @@
 
 // An audio output that plays nothing and records what it was asked to play.
 // A sound "plays" from a successful start until the next one, stop() or
-// finish(). Like the real output it refuses bytes that are not a WAVE file.
+// finish(). Like the real output it refuses bytes that are not a WAVE file
+// (and, for playFile, an MP3 file).
 class FakeAudioOutput final : public IAudioOutput {
 public:
     struct Played {
-        QByteArray wav; // the bytes played (read from the file for playFile)
+        QByteArray wav; // the bytes played (read from the file for playFile, MP3 included)
         QString file;   // the file played, empty for playWav
     };
 
@@ -30,6 +31,7 @@ public:
 
 private:
     bool start(const QByteArray& wav, const QString& file);
+    bool record(const QByteArray& bytes, const QString& file);
 
     QList<Played> m_played;
     bool m_playing = false;

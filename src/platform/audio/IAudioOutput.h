@@ -16,7 +16,9 @@ public:
     // bytes are not a playable WAVE file or no output device can take them.
     virtual bool playWav(const QByteArray& wav) = 0;
 
-    // The same for a WAVE file on disk; false also when it cannot be read.
+    // The same for a file on disk: a WAVE file, or an MP3 (the handbook's
+    // sound links), which is decoded before it is heard. False also when the
+    // file cannot be read or is neither.
     virtual bool playFile(const QString& path) = 0;
 
     // Stops the sound playing, if any.

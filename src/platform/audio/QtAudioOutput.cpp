@@ -1,12 +1,16 @@
 #include "QtAudioOutput.h"
 
+#include "CompressedAudio.h"
 #include "WavPcm.h"
 
+#include <QAudioBuffer>
+#include <QAudioDecoder>
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QFile>
 #include <QMediaDevices>
+#include <QUrl>
 
 namespace {
 
@@ -98,11 +102,75 @@ bool QtAudioOutput::playFile(const QString& path)
         stop();
         return false;
     }
-    return playWav(f.readAll());
+    const QByteArray bytes = f.readAll();
+    if (LooksLikeMpegAudio(bytes))
+        return playCompressed(path);
+    return playWav(bytes);
+}
+
+bool QtAudioOutput::playCompressed(const QString& path)
+{
+    stop();
+    if (QMediaDevices::defaultAudioOutput().isNull())
+        return false;
+    m_decoder = new QAudioDecoder(this);
+    m_decoded.clear();
+    m_decodedFormat = QAudioFormat();
+    QAudioDecoder* decoder = m_decoder;
+    connect(decoder, &QAudioDecoder::bufferReady, this, [this, decoder] {
+        if (decoder != m_decoder)
+            return;
+        const QAudioBuffer buffer = decoder->read();
+        if (!buffer.isValid())
+            return;
+        m_decodedFormat = buffer.format();
+        m_decoded.append(buffer.constData<char>(), buffer.byteCount());
+    });
+    connect(decoder, &QAudioDecoder::finished, this, [this, decoder] {
+        if (decoder == m_decoder)
+            playDecoded();
+    });
+    connect(decoder, qOverload<QAudioDecoder::Error>(&QAudioDecoder::error), this, [this, decoder] {
+        if (decoder == m_decoder)
+            dropDecoder();
+    });
+    decoder->setSource(QUrl::fromLocalFile(path));
+    decoder->start();
+    return true;
+}
+
+void QtAudioOutput::playDecoded()
+{
+    WavPcm pcm;
+    pcm.sampleRate = m_decodedFormat.sampleRate();
+    pcm.channels = m_decodedFormat.channelCount();
+    switch (m_decodedFormat.sampleFormat()) {
+    case QAudioFormat::UInt8: pcm.format = WavPcm::Format::UInt8; break;
+    case QAudioFormat::Int32: pcm.format = WavPcm::Format::Int32; break;
+    case QAudioFormat::Float: pcm.format = WavPcm::Format::Float; break;
+    default: pcm.format = WavPcm::Format::Int16; break;
+    }
+    pcm.samples = m_decoded;
+    dropDecoder();
+    if (pcm.sampleRate > 0 && pcm.channels > 0 && pcm.frameCount() > 0)
+        playWav(pcm.toWav());
+}
+
+void QtAudioOutput::dropDecoder()
+{
+    if (!m_decoder)
+        return;
+    QAudioDecoder* decoder = m_decoder;
+    m_decoder = nullptr;
+    decoder->stop();
+    decoder->deleteLater(); // it may be the sender of the signal being handled
+    m_decoded.clear();
 }
 
 bool QtAudioOutput::isPlaying() const
 {
+    if (m_decoder)
+        return true;
     if (!m_sink)
         return false;
     switch (m_sink->state()) {
@@ -114,6 +182,7 @@ bool QtAudioOutput::isPlaying() const
 
 void QtAudioOutput::stop()
 {
+    dropDecoder();
     if (m_sink) {
         m_sink->stop();
         m_sink.reset();

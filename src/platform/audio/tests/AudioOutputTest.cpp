@@ -1,3 +1,4 @@
+#include "CompressedAudio.h"
 #include "FakeAudioOutput.h"
 #include "QtAudioOutput.h"
 #include "WavPcm.h"
@@ -143,6 +144,41 @@ TEST(FakeAudioOutput, RecordsSoundsAndANewSoundStopsTheOnePlaying)
     EXPECT_FALSE(out.playWav(tone(20)));
 }
 
+TEST(CompressedAudio, RecognisesMp3Files)
+{
+    struct Case {
+        QByteArray bytes;
+        bool mp3;
+    } const cases[] = {
+        {QByteArray("ID3\x04\x00\x00\x00\x00\x00\x0a", 10), true},
+        {QByteArray("\xff\xfb\x90\x64", 4), true},  // MPEG-1 layer III, 128 kbit/s
+        {QByteArray("\xff\xf3\x70\xc0", 4), true},  // MPEG-2 layer III
+        {QByteArray("\xff\xfb\xf0\x64", 4), false}, // bit rate index 15
+        {QByteArray("\xff\xf9\x90\x64", 4), false}, // layer 0
+        {QByteArray("\xff\xeb\x90\x64", 4), false}, // reserved version
+        {QByteArray("\xff\xfb", 2), false},
+        {QByteArray("RIFF\x24\x00\x00\x00WAVE", 12), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bytes.toHex().toStdString());
+        EXPECT_EQ(LooksLikeMpegAudio(c.bytes), c.mp3);
+    }
+}
+
+TEST(FakeAudioOutput, PlaysMp3FilesAndRefusesOtherFiles)
+{
+    QTemporaryDir dir;
+    const QString text = dir.path() + "/a.mp3";
+    testsupport::writeAll(text, "not a sound at all");
+    FakeAudioOutput out;
+    EXPECT_FALSE(out.playFile(text));
+    ASSERT_TRUE(out.playFile(FIXTURES_DIR "/tone.mp3"));
+    EXPECT_TRUE(out.isPlaying());
+    ASSERT_EQ(out.played().size(), 1);
+    EXPECT_EQ(out.played()[0].file, FIXTURES_DIR "/tone.mp3");
+    EXPECT_EQ(out.played()[0].wav, testsupport::readAll(FIXTURES_DIR "/tone.mp3"));
+}
+
 // Plays on the real output device; skipped where there is none (no sound server).
 TEST(QtAudioOutput, PlaysAsynchronouslyAndANewSoundCutsTheOldOne)
 {
@@ -171,6 +207,34 @@ TEST(QtAudioOutput, PlaysAsynchronouslyAndANewSoundCutsTheOldOne)
     EXPECT_FALSE(out.isPlaying());
 
     ASSERT_TRUE(out.playWav(tone(1000)));
+    out.stop();
+    EXPECT_FALSE(out.isPlaying());
+}
+
+// Decodes an MP3 through the platform's decoder and plays it; skipped without
+// an output device.
+TEST(QtAudioOutput, DecodesAndPlaysAnMp3File)
+{
+    int argc = 1;
+    char name[] = "audio_tests";
+    char* argv[] = {name};
+    QCoreApplication app(argc, argv);
+    if (QMediaDevices::defaultAudioOutput().isNull())
+        GTEST_SKIP() << "no audio output device";
+
+    QtAudioOutput out;
+    ASSERT_TRUE(out.playFile(FIXTURES_DIR "/tone.mp3"));
+    EXPECT_TRUE(out.isPlaying()); // decoding counts as playing
+    QElapsedTimer t;
+    t.start();
+    while (out.isPlaying() && t.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_FALSE(out.isPlaying());
+    EXPECT_GT(t.elapsed(), 300); // the 0.4-second tone was heard, not dropped
+
+    // A new sound abandons a decoding under way.
+    ASSERT_TRUE(out.playFile(FIXTURES_DIR "/tone.mp3"));
+    ASSERT_TRUE(out.playWav(tone(100)));
     out.stop();
     EXPECT_FALSE(out.isPlaying());
 }

@@ -1,0 +1,52 @@
+#include "FormPictures.h"
+
+#include "TLumResButton.h"
+
+#include <QApplication>
+#include <QHash>
+#include <QWidget>
+
+// The compiled-in collection lives in a static library: register it once.
+static void registerFormPictures()
+{
+    Q_INIT_RESOURCE(form_pictures);
+}
+
+QImage FormPicture(const QString& name)
+{
+    static const bool registered = (registerFormPictures(), true);
+    (void)registered;
+    static QHash<QString, QImage> cache;
+    const auto it = cache.constFind(name);
+    if (it != cache.constEnd())
+        return *it;
+    QImage picture;
+    if (!name.isEmpty() && !name.contains(u'/'))
+        picture.load(QStringLiteral(":/forms/") + name + QStringLiteral(".png"));
+    if (!picture.isNull())
+        picture = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    cache.insert(name, picture);
+    return picture;
+}
+
+void SetButtonGlyph(TLumResButton* button, const QString& imageName, int state)
+{
+    if (!button)
+        return;
+    const QImage picture = FormPicture(imageName);
+    if (picture.isNull())
+        return;
+    switch (state) {
+    case 1: button->setGlyph(picture); break;
+    case 2: button->setGlyphHot(picture); break;
+    case 3: button->setGlyphDown(picture); break;
+    default: break;
+    }
+}
+
+void MinimizeApplication()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && !(w->windowFlags() & Qt::ToolTip))
+            w->showMinimized();
+}
