@@ -1,12 +1,14 @@
 #include "DialogParts.h"
 
-#include "ShellPictures.h"
+#include "FormPictures.h"
+#include "PictureScrollBar.h"
 #include "SkinWindow.h"
 #include "SmoothText.h"
 #include "TAALabel.h"
 #include "TLumCheckBox.h"
 
 #include <QLineEdit>
+#include <QTransform>
 
 QLineEdit* DialogEdit(QWidget* parent, const char* name, const QRect& geometry, int maxLength, bool password)
 {
@@ -32,10 +34,10 @@ TLumCheckBox* DialogCheckBox(QWidget* parent, const char* name, const QPoint& at
     c->setObjectName(QLatin1String(name));
     const QString kind = radio ? QStringLiteral("RAD_") : QStringLiteral("CHK_");
     c->setFont(PixelFont(QStringLiteral("Tahoma"), 13));
-    c->setGfxChecked(ShellPicture(kind + QStringLiteral("ON")));
-    c->setGfxUnChecked(ShellPicture(kind + QStringLiteral("OFF")));
-    c->setGfxHotChecked(ShellPicture(kind + QStringLiteral("ON_H")));
-    c->setGfxHotUnChecked(ShellPicture(kind + QStringLiteral("OFF_H")));
+    c->setGfxChecked(FormPicture(kind + QStringLiteral("ON")));
+    c->setGfxUnChecked(FormPicture(kind + QStringLiteral("OFF")));
+    c->setGfxHotChecked(FormPicture(kind + QStringLiteral("ON_H")));
+    c->setGfxHotUnChecked(FormPicture(kind + QStringLiteral("OFF_H")));
     c->setRadioStyle(radio);
     c->setFontColor(Qt::white);
     c->setChecked(false);
@@ -46,4 +48,22 @@ TLumCheckBox* DialogCheckBox(QWidget* parent, const char* name, const QPoint& at
 TAALabel* DialogLabel(QWidget* parent, const char* name, const QPoint& at, int pixels)
 {
     return WhiteLabel(parent, name, QRect(at, QSize()), QStringLiteral("Tahoma"), pixels, false);
+}
+
+ScrollBarPictures ShellScrollBarPictures(bool horizontal)
+{
+    auto picture = [horizontal](const char* name) {
+        const QImage img = FormPicture(QLatin1String(name));
+        return horizontal ? img.transformed(QTransform().rotate(-90)) : img;
+    };
+    ScrollBarPictures p;
+    p.IMG_UP = picture("SB_UP");
+    p.IMG_DOWN = picture("SB_DOWN");
+    p.IMG_SUWAK = picture("SB_SUWAK");
+    p.IMG_RYNNA1 = picture("SB_RYNNA1");
+    p.IMG_RYNNA2 = picture("SB_RYNNA2");
+    p.IMG_RYNNA3 = picture("SB_RYNNA3");
+    p.rynna1 = horizontal ? p.IMG_RYNNA1.width() : p.IMG_RYNNA1.height();
+    p.rynna3 = horizontal ? p.IMG_RYNNA3.width() : p.IMG_RYNNA3.height();
+    return p;
 }

@@ -1,6 +1,6 @@
 #include "LanguageList.h"
 
-#include "ShellPictures.h"
+#include "FormPictures.h"
 #include "SmoothText.h"
 
 #include <QAbstractItemView>
@@ -72,7 +72,7 @@ void LanguageList::drawItem(QPainter& p, const QRect& r, const QString& item, bo
     p.fillRect(r, selected ? QColor(192, 192, 192) : QColor(Qt::white));
     const int id = itemId(item);
     if (id != 255) {
-        const QImage flag = ShellPicture(QStringLiteral("F%1").arg(id));
+        const QImage flag = FormPicture(QStringLiteral("F%1").arg(id));
         if (!flag.isNull())
             p.drawImage(r.left() + 6, r.top() + 2, flag);
     }
@@ -90,7 +90,7 @@ void LanguageList::paintEvent(QPaintEvent*)
     p.fillRect(rect(), Qt::white);
     if (currentIndex() >= 0)
         drawItem(p, QRect(1, (height() - RowHeight) / 2, width() - 22, RowHeight), currentText(), false);
-    const QImage arrow = ShellPicture(QStringLiteral("SB_V_DOWN"));
+    const QImage arrow = FormPicture(QStringLiteral("SB_DOWN"));
     p.drawImage(QRect(width() - 20, (height() - 18) / 2, 18, 18), arrow);
     p.setPen(QColor(111, 182, 240));
     p.setBrush(Qt::NoBrush);

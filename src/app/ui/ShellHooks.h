@@ -5,7 +5,6 @@
 #include <functional>
 
 class QWidget;
-class TLumResButton;
 
 // What the shell's windows ask of the rest of the program. Main wires them
 // to the help viewer, the exit question and the skin's sounds; tests record
@@ -22,9 +21,6 @@ struct ShellHooks {
     std::function<void(const QString& name)> playSound;
     // Closes the dictionary window when it is open.
     std::function<void()> closeDictionary;
-    // Gives a button a glyph of the navigation form ("IMG_Help", ...) as its
-    // normal (1), hot (2) or pressed (3) picture.
-    std::function<void(TLumResButton* button, const QString& imageName, int state)> setButtonGlyph;
 
     void help(const QString& page, QWidget* returnTo) const { if (showHelp) showHelp(page, returnTo); }
     void exitQuestion() const { if (askExit) askExit(); }

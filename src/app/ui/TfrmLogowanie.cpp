@@ -4,7 +4,8 @@
 #include "ModalRunner.h"
 #include "PictureBox.h"
 #include "ShellContext.h"
-#include "ShellPictures.h"
+#include "DialogParts.h"
+#include "FormPictures.h"
 #include "SkinWindow.h"
 #include "SmoothText.h"
 #include "TAALabel.h"
@@ -50,17 +51,18 @@ private:
     TfrmLogowanie* m_window;
 };
 
-TLumResButton* windowButton(QWidget* parent, const char* name, int left, const QString& picture)
+// A picture-only window button of the title bar with the navigation form's glyphs.
+TLumResButton* windowButton(QWidget* parent, const char* name, int left, const QString& glyph)
 {
     auto* b = new TLumResButton(parent);
     b->setObjectName(QLatin1String(name));
     b->setRozmiar(TRozmiar::rozUndefined);
-    b->setGeometry(left, 0, 34, 18);
+    b->setGeometry(left, 0, 18, 34);
     b->setShowCaption(false);
     b->setCaption(QString());
-    b->setGlyph(ShellPicture(picture + QStringLiteral("_N")));
-    b->setGlyphHot(ShellPicture(picture + QStringLiteral("_H")));
-    b->setGlyphDown(ShellPicture(picture + QStringLiteral("_D")));
+    SetButtonGlyph(b, glyph + QStringLiteral("_N"), 1);
+    SetButtonGlyph(b, glyph + QStringLiteral("_H"), 2);
+    SetButtonGlyph(b, glyph + QStringLiteral("_D"), 3);
     return b;
 }
 
@@ -97,13 +99,12 @@ TfrmLogowanie::TfrmLogowanie(ShellContext& ctx, IModalRunner& modal, const Shell
     btnBelkaHelp->setGeometry(810, 0, 120, 48);
     btnBelkaHelp->setFont(PixelFont(QStringLiteral("Trebuchet MS"), 15));
     btnBelkaHelp->setFontColor(Qt::white);
-    if (hooks.setButtonGlyph)
-        hooks.setButtonGlyph(btnBelkaHelp, QStringLiteral("IMG_Help"), 1);
-    btnMinimize = windowButton(this, "btnMinimize", 948, QStringLiteral("BTN_MIN"));
-    btnClose = windowButton(this, "btnClose", 982, QStringLiteral("BTN_CLOSE"));
+    SetButtonGlyph(btnBelkaHelp, QStringLiteral("IMG_Help"), 1);
+    btnMinimize = windowButton(this, "btnMinimize", 948, QStringLiteral("IMG_Min"));
+    btnClose = windowButton(this, "btnClose", 982, QStringLiteral("IMG_Close"));
 
-    lblWybierz = WhiteLabel(this, "lblWybierz", QRect(541, 70, 0, 0), QStringLiteral("Trebuchet MS"), 26, false, true);
-    lblAby = WhiteLabel(this, "lblAby", QRect(541, 104, 400, 34), QStringLiteral("Trebuchet MS"), 14, true);
+    lblWybierz = WhiteLabel(this, "lblWybierz", QRect(541, 62, 0, 0), QStringLiteral("Trebuchet MS"), 26, false, true);
+    lblAby = WhiteLabel(this, "lblAby", QRect(541, 96, 400, 36), QStringLiteral("Trebuchet MS"), 14, true);
 
     Lista = new TLumListBox(this);
     Lista->setObjectName(QStringLiteral("Lista"));
@@ -129,15 +130,7 @@ TfrmLogowanie::TfrmLogowanie(ShellContext& ctx, IModalRunner& modal, const Shell
     SB->setMin(0);
     SB->setMax(0);
     SB->setPosition(0);
-    ScrollBarPictures pics;
-    pics.IMG_UP = ShellPicture(QStringLiteral("SB_V_UP"));
-    pics.IMG_DOWN = ShellPicture(QStringLiteral("SB_V_DOWN"));
-    pics.IMG_SUWAK = ShellPicture(QStringLiteral("SB_V_SUWAK"));
-    pics.IMG_RYNNA1 = ShellPicture(QStringLiteral("SB_V_RYNNA1"));
-    pics.IMG_RYNNA2 = ShellPicture(QStringLiteral("SB_V_RYNNA2"));
-    pics.IMG_RYNNA3 = ShellPicture(QStringLiteral("SB_V_RYNNA3"));
-    pics.rynna1 = pics.IMG_RYNNA1.height();
-    pics.rynna3 = pics.IMG_RYNNA3.height();
+    ScrollBarPictures pics = ShellScrollBarPictures(false);
     // The bar's background is the part of the background picture around it.
     if (!m_bg.isNull()) {
         const QRect r = ScrollBarRect;
@@ -154,9 +147,9 @@ TfrmLogowanie::TfrmLogowanie(ShellContext& ctx, IModalRunner& modal, const Shell
     btnStworzProfil->setFont(PixelFont(QStringLiteral("Trebuchet MS"), 15, true));
     btnStworzProfil->setFontColor(Qt::white);
 
-    BTN = ShellPicture(QStringLiteral("BTN"));
-    IMG_Config = ShellPicture(QStringLiteral("IMG_Config"));
-    IMG_Kosz = ShellPicture(QStringLiteral("IMG_Kosz"));
+    BTN = FormPicture(QStringLiteral("BTN"));
+    IMG_Config = FormPicture(QStringLiteral("IMG_Config"));
+    IMG_Kosz = FormPicture(QStringLiteral("IMG_Kosz"));
 
     connect(SB, &TWOwnrScrllBar::changed, this, [this] {
         Lista->setTopIndex(SB->Position());

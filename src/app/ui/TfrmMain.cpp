@@ -4,7 +4,7 @@
 #include "HotArea.h"
 #include "PictureBox.h"
 #include "ShellContext.h"
-#include "ShellPictures.h"
+#include "FormPictures.h"
 #include "SkinWindow.h"
 #include "SmoothText.h"
 #include "TAALabel.h"
@@ -30,7 +30,7 @@ TLumResButton* titleBarButton(QWidget* parent, const char* name, const QRect& r,
     b->setFont(PixelFont(QStringLiteral("Trebuchet MS"), 15));
     b->setFontColor(Qt::white);
     b->setCaption(caption);
-    b->setGlyph(ShellPicture(glyph));
+    b->setGlyph(FormPicture(glyph));
     return b;
 }
 
@@ -79,14 +79,14 @@ TfrmMain::TfrmMain(ShellContext& ctx, IModalRunner& modal, const ShellHooks& hoo
     addEntry(imgPodrecznik, btnPodrecznik, PaintBox4, "imgPodrecznik", "btnPodrecznik", "PaintBox4",
              QStringLiteral("Podręcznik"), 400, 372);
     addEntry(imgTrener, btnTrener, PaintBox5, "imgTrener", "btnTrener", "PaintBox5", QStringLiteral("Trener wymowy"), 505, 478);
-    imgNauka->setPicture(ShellPicture(QStringLiteral("IMG_Nauka")));
-    imgPowtorki->setPicture(ShellPicture(QStringLiteral("IMG_Powtorki")));
-    imgPodrecznik->setPicture(ShellPicture(QStringLiteral("IMG_Podrecznik")));
-    imgTrener->setPicture(ShellPicture(QStringLiteral("IMG_Trener")));
+    imgNauka->setPicture(FormPicture(QStringLiteral("IMG_Nauka")));
+    imgPowtorki->setPicture(FormPicture(QStringLiteral("IMG_Powtorki")));
+    imgPodrecznik->setPicture(FormPicture(QStringLiteral("IMG_Podrecznik")));
+    imgTrener->setPicture(FormPicture(QStringLiteral("IMG_Trener")));
 
     imgLogo = new PictureBox(this, "imgLogo");
     imgLogo->setGeometry(14, 726, 95, 28);
-    imgLogo->setPicture(ShellPicture(QStringLiteral("IMG_Logo")));
+    imgLogo->setPicture(FormPicture(QStringLiteral("IMG_Logo")));
     PaintBox3 = new HotArea(this, "PaintBox3", QRect(14, 726, 95, 28));
     frameArea(PaintBox3);
 

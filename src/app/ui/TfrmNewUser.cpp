@@ -6,7 +6,7 @@
 #include "PictureBox.h"
 #include "ProfileValidation.h"
 #include "ShellContext.h"
-#include "ShellPictures.h"
+#include "FormPictures.h"
 #include "SkinWindow.h"
 #include "TAALabel.h"
 #include "TALScrollBar.h"
@@ -30,24 +30,10 @@ TLumResButton* arrowButton(QWidget* parent, const char* name, const QRect& r, co
     b->setGeometry(r);
     b->setShowCaption(false);
     b->setCaption(QString());
-    b->setGlyph(ShellPicture(picture + QStringLiteral("_N")));
-    b->setGlyphHot(ShellPicture(picture + QStringLiteral("_H")));
-    b->setGlyphDown(ShellPicture(picture + QStringLiteral("_H")));
+    b->setGlyph(FormPicture(picture + QStringLiteral("_N")));
+    b->setGlyphHot(FormPicture(picture + QStringLiteral("_H")));
+    b->setGlyphDown(FormPicture(picture + QStringLiteral("_H")));
     return b;
-}
-
-ScrollBarPictures colourBarPictures()
-{
-    ScrollBarPictures p;
-    p.IMG_UP = ShellPicture(QStringLiteral("SB_H_LEFT"));
-    p.IMG_DOWN = ShellPicture(QStringLiteral("SB_H_RIGHT"));
-    p.IMG_SUWAK = ShellPicture(QStringLiteral("SB_H_SUWAK"));
-    p.IMG_RYNNA1 = ShellPicture(QStringLiteral("SB_H_RYNNA1"));
-    p.IMG_RYNNA2 = ShellPicture(QStringLiteral("SB_H_RYNNA2"));
-    p.IMG_RYNNA3 = ShellPicture(QStringLiteral("SB_H_RYNNA3"));
-    p.rynna1 = p.IMG_RYNNA1.width();
-    p.rynna3 = p.IMG_RYNNA3.width();
-    return p;
 }
 
 } // namespace
@@ -84,7 +70,7 @@ TfrmNewUser::TfrmNewUser(ShellContext& ctx, const ShellHooks& hooks, const UserL
     // right: the figure with its style arrows, the colour swatches and bar
     Image13 = new PictureBox(this, "Image13");
     Image13->setGeometry(404, 62, 72, 71);
-    Image13->setPicture(ShellPicture(QStringLiteral("LUDZIK_RAMKA")));
+    Image13->setPicture(FormPicture(QStringLiteral("LUDZIK_RAMKA")));
     Ludzik = new PictureBox(this, "Ludzik");
     Ludzik->setGeometry(410, 68, 60, 59);
     LumResButton1 = arrowButton(this, "LumResButton1", QRect(376, 88, 18, 18), QStringLiteral("ARROW_L"));
@@ -107,7 +93,7 @@ TfrmNewUser::TfrmNewUser(ShellContext& ctx, const ShellHooks& hooks, const UserL
     kolor->setSmallChange(1);
     kolor->setLargeChange(1);
     kolor->setStandardStyle(false);
-    kolor->setPictures(colourBarPictures());
+    kolor->setPictures(ShellScrollBarPictures(true));
 
     btnOK = DialogButton(this, "btnOK", QRect(344, 300, 100, 32), ctx.UiText(31));
     btnCancel = DialogButton(this, "btnCancel", QRect(452, 300, 100, 32), ctx.UiText(32));

@@ -4,7 +4,7 @@
 #include "FakeAudioOutput.h"
 #include "FakeMessageService.h"
 #include "Installation.h"
-#include "ModalRunner.h"
+#include "ShellDriving.h"
 #include "RecordingSkin.h"
 #include "ShellContext.h"
 #include "ShellHooks.h"
@@ -21,23 +21,6 @@
 
 #include <functional>
 #include <memory>
-
-// Runs each modal window with the next queued script: the window is shown
-// (not exec'd), the script drives it with events and the window must have
-// closed when the script returns; a window with no script left is cancelled
-// and the test fails.
-class ScriptedModalRunner final : public IModalRunner {
-public:
-    using Script = std::function<void(QDialog&)>;
-    void queue(Script s) { m_scripts.append(std::move(s)); }
-    void run(QDialog& dialog) override;
-
-    QStringList ran; // class names of the windows run, in order
-    bool pending() const { return !m_scripts.isEmpty(); }
-
-private:
-    QList<Script> m_scripts;
-};
 
 // A fresh installation copied from the fixture (definitions, cfg.ini) with an
 // empty Users folder, generated window backgrounds, the interface texts of
@@ -69,24 +52,3 @@ struct ShellTestKit {
     // The texts of the messages shown, in order.
     QStringList messageTexts() const;
 };
-
-namespace uidrive {
-
-// A left click released at `pos` (the centre when omitted) of `w`.
-void click(QWidget* w, QPoint pos = QPoint(-1, -1));
-// A move of the mouse to `pos` of `w` (enter events included).
-void hover(QWidget* w, QPoint pos);
-// Types `text` into `w` one character at a time (Polish letters too).
-void type(QWidget* w, const QString& text);
-void key(QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier);
-// A child of `parent` by name and type; fails the test when missing.
-template <typename T>
-T* child(QObject* parent, const char* name)
-{
-    T* c = parent->findChild<T*>(QLatin1String(name));
-    if (!c)
-        ADD_FAILURE() << "no child " << name;
-    return c;
-}
-
-} // namespace uidrive

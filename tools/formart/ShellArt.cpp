@@ -1,9 +1,9 @@
 // The pictures kept with the shell's windows: the login list's highlight and
-// icons, the window buttons, the picture scroll bars, the profile window's
-// figure frame, arrows and check boxes, the main window's entry pictures and
-// title-bar glyphs, the publisher's mark and the settings window's flags.
+// icons, the profile window's figure frame, style arrows and check boxes, the
+// main window's entry pictures and title-bar glyphs, the publisher's mark and
+// the settings window's flags.
+#include "FormArtFamilies.h"
 #include "SkinStyle.h"
-#include "WindowArt.h"
 
 #include <QHash>
 #include <QPainterPathStroker>
@@ -75,47 +75,7 @@ QImage binIcon()
     return img;
 }
 
-// --- window buttons (34 × 18 tabs hanging from the top edge) -----------------
-
-QPainterPath tabShape()
-{
-    QPainterPath path;
-    const double r = 5;
-    path.moveTo(1, 0);
-    path.lineTo(33, 0);
-    path.lineTo(33, 17 - r);
-    path.quadTo(33, 17, 33 - r, 17);
-    path.lineTo(1 + r, 17);
-    path.quadTo(1, 17, 1, 17 - r);
-    path.closeSubpath();
-    return path;
-}
-
-QImage windowButton(bool close, char state)
-{
-    QImage img = canvas(34, 18);
-    QPainter p(&img);
-    prepare(p);
-    QColor base = close ? QColor(44, 62, 86) : QColor(44, 62, 86);
-    if (state == 'H')
-        base = close ? colour::Red : colour::Blue;
-    else if (state == 'D')
-        base = close ? shade(colour::Red, -0.3) : colour::DeepBlue;
-    const QPainterPath shape = tabShape();
-    p.fillPath(shape, vertical(0, 18, shade(base, 0.12), shade(base, -0.22)));
-    gloss(p, shape, QRectF(0, 0, 34, 8), 0.25, 0.05);
-    p.strokePath(shape, QPen(withAlpha(shade(base, -0.5), 0.9), 1));
-    const QColor g = state == 'N' ? withAlpha(Qt::white, 0.85) : colour::White;
-    if (close) {
-        glyph::cross(p, QRectF(10, 1, 14, 14), g, 1.8);
-    } else {
-        p.setPen(roundPen(g, 1.8));
-        p.drawLine(QPointF(12.5, 11), QPointF(21.5, 11));
-    }
-    return img;
-}
-
-// --- picture scroll bars ----------------------------------------------------
+// --- small arrow buttons ----------------------------------------------------
 
 // A small glossy arrow button; direction 0 left, 1 right, 2 down, 3 up.
 QImage arrowButton(int w, int h, int direction, char state = 'N')
@@ -133,46 +93,6 @@ QImage arrowButton(int w, int h, int direction, char state = 'N')
     } else {
         glyph::chevron(p, box, colour::White, 2, direction);
     }
-    return img;
-}
-
-QImage thumb(int w, int h, bool vertical)
-{
-    QImage img = canvas(w, h);
-    QPainter p(&img);
-    prepare(p);
-    paintFace(p, QRectF(1.5, 1.5, w - 3, h - 3), 4, faceFor(colour::Sky, 'N'));
-    p.setPen(QPen(withAlpha(colour::DeepBlue, 0.7), 1));
-    for (int i = -1; i <= 1; ++i) {
-        if (vertical)
-            p.drawLine(QPointF(w * 0.3, h / 2.0 + i * 3), QPointF(w * 0.7, h / 2.0 + i * 3));
-        else
-            p.drawLine(QPointF(w / 2.0 + i * 3, h * 0.3), QPointF(w / 2.0 + i * 3, h * 0.7));
-    }
-    return img;
-}
-
-// The groove the thumb runs in: piece 1 the rounded start, 2 the stretched
-// middle, 3 the rounded end. `length` is along the bar, 18 across.
-QImage groove(int piece, int length, bool vertical)
-{
-    const int across = 18, groove = 8;
-    QImage img = vertical ? canvas(across, length) : canvas(length, across);
-    QPainter p(&img);
-    prepare(p);
-    if (!vertical) {
-        p.translate(0, across);
-        p.rotate(-90);
-    }
-    // drawn as vertical: x across, y along
-    const double x0 = (across - groove) / 2.0;
-    const double top = piece == 1 ? 1 : -groove, bottom = piece == 3 ? length - 1 : length + groove;
-    const QPainterPath shape = rounded(QRectF(x0, top, groove, bottom - top), groove / 2.0);
-    QLinearGradient g(x0, 0, x0 + groove, 0);
-    g.setColorAt(0, withAlpha(colour::NavyDeep, 0.55));
-    g.setColorAt(1, withAlpha(colour::NavyDeep, 0.30));
-    p.fillPath(shape, g);
-    p.strokePath(shape, QPen(withAlpha(Qt::white, 0.35), 1));
     return img;
 }
 
@@ -403,24 +323,7 @@ const QList<QPair<QString, Drawer>>& drawers()
         add("BTN", listHighlight);
         add("IMG_Config", configIcon);
         add("IMG_Kosz", binIcon);
-        for (const char state : {'N', 'H', 'D'}) {
-            const QString s = QString(QLatin1Char(state));
-            t.append({QStringLiteral("BTN_CLOSE_") + s, [state] { return windowButton(true, state); }});
-            t.append({QStringLiteral("BTN_MIN_") + s, [state] { return windowButton(false, state); }});
-        }
-        add("SB_V_UP", [] { return arrowButton(18, 18, 3); });
-        add("SB_V_DOWN", [] { return arrowButton(18, 18, 2); });
-        add("SB_V_SUWAK", [] { return thumb(18, 30, true); });
-        add("SB_V_RYNNA1", [] { return groove(1, 6, true); });
-        add("SB_V_RYNNA2", [] { return groove(2, 8, true); });
-        add("SB_V_RYNNA3", [] { return groove(3, 6, true); });
         // profile window
-        add("SB_H_LEFT", [] { return arrowButton(18, 18, 0); });
-        add("SB_H_RIGHT", [] { return arrowButton(18, 18, 1); });
-        add("SB_H_SUWAK", [] { return thumb(16, 18, false); });
-        add("SB_H_RYNNA1", [] { return groove(1, 6, false); });
-        add("SB_H_RYNNA2", [] { return groove(2, 8, false); });
-        add("SB_H_RYNNA3", [] { return groove(3, 6, false); });
         add("LUDZIK_RAMKA", figureFrame);
         for (const char state : {'N', 'H'}) {
             const QString s = QString(QLatin1Char(state));
@@ -458,7 +361,7 @@ const QList<QPair<QString, Drawer>>& drawers()
 
 } // namespace
 
-std::optional<QImage> DrawShellWindowPicture(const QString& name)
+std::optional<QImage> DrawShellPicture(const QString& name)
 {
     for (const auto& [n, draw] : drawers())
         if (n == name)
@@ -466,7 +369,7 @@ std::optional<QImage> DrawShellWindowPicture(const QString& name)
     return std::nullopt;
 }
 
-QStringList ShellWindowPictureNames()
+QStringList ShellPictureNames()
 {
     QStringList names;
     for (const auto& entry : drawers())
