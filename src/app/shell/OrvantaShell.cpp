@@ -148,9 +148,17 @@ void OrvantaShell::createLoginWindow()
 void OrvantaShell::logIn(const TUser& user)
 {
     m_settings.User = user;
-    const UserConfigRead read = ReadUserConfig(m_ctx.inst, m_settings);
-    if (read.notice)
+    UserConfigRead read = ReadUserConfig(m_ctx.inst, m_settings);
+    if (read.notice) {
         m_ctx.messages.showFailure(*read.notice);
+        // Without a readable settings file the learner gets the defaults (what
+        // a new file holds), not the options of whoever logged in before.
+        const quint8 before = m_settings.InterfaceLanguage;
+        TUstawienia defaults;
+        defaults.User = m_settings.User;
+        m_settings = defaults;
+        read.interfaceLanguageChanged = m_settings.InterfaceLanguage != before;
+    }
     if (read.interfaceLanguageChanged)
         switchLanguage(m_settings.InterfaceLanguage);
     else

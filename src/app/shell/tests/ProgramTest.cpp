@@ -530,16 +530,36 @@ TEST_F(Program, SettingsChangeTheLanguageAndTheNextLoginReadsThem)
 }
 
 // A settings file gone since the profile was made: the notice, a new default
-// file, and the login goes on.
+// file, the defaults in force (not the previous learner's options), and the
+// login goes on.
 TEST_F(Program, MissingSettingsFileIsRecreatedAtLogin)
 {
     ASSERT_TRUE(start());
     createProfile(QStringLiteral("Ola"));
-    QFile::remove(user(QStringLiteral("1_config.xml")));
+    createProfile(QStringLiteral("Ewa"));
     logIn(0);
+    modal.queue([&](QDialog& d) {
+        auto& w = static_cast<TfrmUstawienia&>(d);
+        w.cbLang->setCurrentIndex(w.cbLang->indexOfId(1));
+        click(w.chInterpunkcja);
+        click(w.btnZapisz);
+    });
+    click(mainWindow().btnBelkaUstawienia);
+    ASSERT_EQ(settings.InterfaceLanguage, 1);
+    messages.queueAnswer(1);
+    click(mainWindow().btnWyloguj);
+    settle();
+
+    QFile::remove(user(QStringLiteral("2_config.xml")));
+    messages.shown.clear();
+    logIn(1);
     EXPECT_TRUE(mainWindow().isVisible());
-    EXPECT_TRUE(shownTexts().contains(QStringLiteral("Brak pliku ustawień użytkownika! Plik został stworzony ponownie! ")));
-    EXPECT_TRUE(QFile::exists(user(QStringLiteral("1_config.xml"))));
+    EXPECT_EQ(shownTexts(), QStringList{QStringLiteral("Brak pliku ustawień użytkownika! Plik został stworzony ponownie! ")});
+    EXPECT_TRUE(QFile::exists(user(QStringLiteral("2_config.xml"))));
+    EXPECT_EQ(settings.User.Login, QStringLiteral("Ewa"));
+    EXPECT_EQ(settings.InterfaceLanguage, 0);
+    EXPECT_FALSE(settings.PunctuationRules);
+    EXPECT_EQ(mainWindow().btnWyloguj->Caption(), QStringLiteral("Wyloguj"));
 }
 
 TEST_F(Program, ExitQuestionFromEveryWindow)
