@@ -9,24 +9,14 @@ set -uo pipefail
 source "$(dirname "$0")/lib/drive-orvanta.sh"
 OUT=${1:-$ORV_BUILD/screenshots}
 SAMPLE=${SAMPLE_DIR:-$ORV_BUILD/sample}
-[ -x "$ORV_BUILD/bin/orvanta" ] || { echo "screenshots: $ORV_BUILD/bin/orvanta is missing; build first" >&2; exit 1; }
 if [ ! -d "$SAMPLE/selko" ]; then
   BUILD_DIR="$ORV_BUILD" bash "$ORV_ROOT/scripts/build-sample.sh" "$SAMPLE" || exit 1
 fi
 mkdir -p "$OUT"
 OUT=$(cd "$OUT" && pwd)
-
-WORK=$(mktemp -d /tmp/orvanta-screenshots.XXXXXX)
-trap 'orv_stop; rm -rf "$WORK"' EXIT
+trap orv_stop EXIT
 fail() { echo "screenshots: $*" >&2; exit 1; }
-export XDG_RUNTIME_DIR="$WORK/run"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-
-orv_start_display || exit 1
-INST="$WORK/inst/selko"
-orv_install_copy "$SAMPLE/selko" "$INST"
-ORV_LOG="$WORK/program.log" orv_start_program "$INST"
-orv_wait_role frmLogowanie 60 || fail "the login window did not show"
+orv_start_on_sample "$SAMPLE" || fail "the program did not start"
 
 # Two profiles, then the login window with the mouse over the first entry
 # (its highlight and the change and remove icons show).

@@ -8,25 +8,19 @@
 set -uo pipefail
 source "$(dirname "$0")/lib/drive-orvanta.sh"
 SAMPLE=${1:-$ORV_BUILD/sample}
-[ -x "$ORV_BUILD/bin/orvanta" ] || { echo "xvfb-login: $ORV_BUILD/bin/orvanta is missing; build first" >&2; exit 1; }
-[ -d "$SAMPLE/selko" ] || { echo "xvfb-login: no sample installation in $SAMPLE (scripts/build-sample.sh)" >&2; exit 1; }
 for tool in xdotool xprop import; do
   command -v $tool >/dev/null || { echo "xvfb-login: $tool is not installed" >&2; exit 1; }
 done
+trap orv_stop EXIT
+fail() {
+  echo "xvfb-login: $*" >&2
+  local shot=${ORV_FAILSHOT:-/tmp/orvanta-xvfb-login-failed.png}
+  orv_shot "$shot" 2>/dev/null && echo "xvfb-login: the screen is in $shot" >&2
+  exit 1
+}
 
-WORK=$(mktemp -d /tmp/orvanta-xvfb-login.XXXXXX)
-trap 'orv_stop; rm -rf "$WORK"' EXIT
-fail() { echo "xvfb-login: $*" >&2; orv_shot "$WORK/failed.png" 2>/dev/null && cp "$WORK/failed.png" "${ORV_FAILSHOT:-/tmp/orvanta-xvfb-login-failed.png}"; exit 1; }
-
-# A lock folder of its own, so a program running on the real display does not
-# count as the first instance.
-export XDG_RUNTIME_DIR="$WORK/run"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-orv_start_display || exit 1
-INST="$WORK/inst/selko"
-orv_install_copy "$SAMPLE/selko" "$INST"
-ORV_LOG="$WORK/program.log" orv_start_program "$INST"
-orv_wait_role frmLogowanie 60 || fail "the login window did not show"
+orv_start_on_sample "$SAMPLE" || fail "the program did not start"
+INST=$ORV_INST
 
 # A second start shows nothing, ends at once and leaves the first running.
 ( cd / && QT_QPA_PLATFORM=xcb timeout 20 "$INST/orvanta" ) >/dev/null 2>&1

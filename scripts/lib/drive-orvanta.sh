@@ -2,6 +2,7 @@
 # drive it with xdotool at the coordinates of its 1024 x 768 layouts.
 # Source it; it defines:
 #   orv_start_display         starts Xvfb (1024x768x24) on a free display, sets DISPLAY
+#   orv_start_on_sample DIR   all of the below on a copy of DIR/selko, up to the login window
 #   orv_install_copy SRC DIR  lays out DIR as a copy of installation SRC made of
 #                             links (help and handbook pages copied; the learners'
 #                             Users folder a new empty one) plus a link to the
@@ -11,7 +12,8 @@
 #   orv_hidden_role ROLE      succeeds when no window of that role is shown
 #   orv_click X Y, orv_move X Y, orv_type TEXT, orv_key KEY
 #   orv_shot FILE             saves the screen as a PNG
-#   orv_stop                  stops the program and the display (by process id)
+#   orv_stop                  stops the program and the display (by process id) and
+#                             removes the work folder of orv_start_on_sample
 # BUILD_DIR chooses the build (default: build); the program is BUILD_DIR/bin/orvanta.
 
 ORV_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
@@ -20,27 +22,33 @@ case "$ORV_BUILD" in /*) ;; *) ORV_BUILD="$ORV_ROOT/$ORV_BUILD" ;; esac
 ORV_PID=""
 ORV_XVFB_PID=""
 ORV_XVFB_LOG=""
+ORV_WORK=""
+source "$ORV_ROOT/scripts/lib/xvfb.sh"
 
 orv_start_display() {
   command -v Xvfb >/dev/null || { echo "Xvfb is not installed" >&2; return 1; }
   ORV_XVFB_LOG=$(mktemp /tmp/orvanta-xvfb.XXXXXX)
-  local n
-  for n in $(seq 150 199); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$ORV_XVFB_LOG" 2>&1 &
-    ORV_XVFB_PID=$!
-    for _ in $(seq 50); do
-      [ -e "/tmp/.X11-unix/X$n" ] && break
-      sleep 0.1
-    done
-    if kill -0 "$ORV_XVFB_PID" 2>/dev/null; then
-      export DISPLAY=":$n"
-      return 0
-    fi
-    ORV_XVFB_PID=""
-  done
-  echo "no free display for Xvfb" >&2
-  return 1
+  start_xvfb 150 199 "$ORV_XVFB_LOG" || { echo "no free display for Xvfb" >&2; return 1; }
+  ORV_XVFB_PID=$XVFB_PID
+}
+
+# Everything a run on a copy of the sample needs, in a fresh work folder
+# ORV_WORK (removed again by orv_stop): a lock folder of its own (so a program
+# on the real display does not count as the first instance), the display, the
+# installation copy ORV_INST of SAMPLE/selko, and the program up to its login
+# window.
+orv_start_on_sample() {
+  local sample=$1
+  [ -x "$ORV_BUILD/bin/orvanta" ] || { echo "$ORV_BUILD/bin/orvanta is missing; build first" >&2; return 1; }
+  [ -d "$sample/selko" ] || { echo "no sample installation in $sample (scripts/build-sample.sh)" >&2; return 1; }
+  ORV_WORK=$(mktemp -d /tmp/orvanta-run.XXXXXX)
+  export XDG_RUNTIME_DIR="$ORV_WORK/run"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  orv_start_display || return 1
+  ORV_INST="$ORV_WORK/inst/selko"
+  orv_install_copy "$sample/selko" "$ORV_INST"
+  ORV_LOG="$ORV_WORK/program.log" orv_start_program "$ORV_INST"
+  orv_wait_role frmLogowanie 60 || { echo "the login window did not show" >&2; return 1; }
 }
 
 orv_install_copy() {
@@ -122,6 +130,8 @@ orv_stop() {
     ORV_XVFB_PID=""
   fi
   [ -n "$ORV_XVFB_LOG" ] && rm -f "$ORV_XVFB_LOG"
+  [ -n "$ORV_WORK" ] && rm -rf "$ORV_WORK"
+  ORV_WORK=""
   return 0
 }
 

@@ -68,7 +68,7 @@ void settle(int ms = 30)
 // installation from the repository's text sources (definitions, exercise
 // files, help pages, handbook), with plain window backgrounds in place of the
 // sample's drawn ones and an empty media root beside it.
-class Program : public testing::Test {
+class Program : public testing::Test, public FakeServices {
 public:
     void SetUp() override { prepare(tmp.path() + QStringLiteral("/1")); }
 
@@ -93,9 +93,6 @@ public:
                                  QColor(120, 60, 140)};
         for (int n = 1; n <= 5; ++n)
             writePicture(appDir + QStringLiteral("/Gfx/bg_start_%1.png").arg(n), starts[n - 1]);
-        for (const char* g : {"K", "M"})
-            for (int f = 11; f <= 26; ++f)
-                skin.setSize(QStringLiteral("C%1%2").arg(QLatin1String(g)).arg(f), QSize(60, 59));
         inst = Installation();
         inst.appDir = appDir;
     }
@@ -131,13 +128,6 @@ public:
 
     QString user(const QString& rel) const { return appDir + QStringLiteral("/Users/") + rel; }
     QString uiText(int id) const { return inst.UiText(id); }
-    QStringList shownTexts() const
-    {
-        QStringList t;
-        for (const auto& m : messages.shown)
-            t << m.text;
-        return t;
-    }
 
     TfrmLogowanie* login() { return shell->login(); }
     TfrmMain& mainWindow() { return shell->mainWindow(); }
@@ -206,11 +196,6 @@ public:
     QString root, appDir;
     Installation inst;
     TUstawienia settings;
-    RecordingSkin skin;
-    FakeMessageService messages;
-    FakeAudioOutput audio;
-    FixedClock clock{QDate(2024, 5, 6)};
-    ScriptedModalRunner modal;
     std::unique_ptr<OrvantaShell> shell;
     std::unique_ptr<QSignalSpy> exits;
     QList<QUrl> urls;

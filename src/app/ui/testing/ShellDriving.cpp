@@ -1,7 +1,5 @@
 #include "ShellDriving.h"
 
-#include "SkinFonts.h"
-
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -9,32 +7,6 @@
 #include <QImage>
 #include <QPainter>
 
-namespace {
-
-// One QApplication for the whole test run, with the program's fonts.
-class WidgetsEnvironment final : public testing::Environment {
-public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "app_ui_tests";
-        static char* argv[] = {name, nullptr};
-        m_app = new QApplication(argc, argv);
-        InstallSkinFonts();
-    }
-    void TearDown() override
-    {
-        delete m_app;
-        m_app = nullptr;
-    }
-
-private:
-    QApplication* m_app = nullptr;
-};
-
-[[maybe_unused]] testing::Environment* const g_env = testing::AddGlobalTestEnvironment(new WidgetsEnvironment);
-
-} // namespace
 
 void ScriptedModalRunner::run(QDialog& dialog)
 {
@@ -52,6 +24,21 @@ void ScriptedModalRunner::run(QDialog& dialog)
         ADD_FAILURE() << dialog.metaObject()->className() << " still open after its script";
         dialog.reject();
     }
+}
+
+FakeServices::FakeServices()
+{
+    for (const char* g : {"K", "M"})
+        for (int f = 11; f <= 26; ++f)
+            skin.setSize(QStringLiteral("C%1%2").arg(QLatin1String(g)).arg(f), QSize(60, 59));
+}
+
+QStringList FakeServices::shownTexts() const
+{
+    QStringList texts;
+    for (const auto& m : messages.shown)
+        texts << m.text;
+    return texts;
 }
 
 namespace uidrive {

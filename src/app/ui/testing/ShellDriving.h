@@ -1,6 +1,10 @@
 #pragma once
 
+#include "Clock.h"
+#include "FakeAudioOutput.h"
+#include "FakeMessageService.h"
 #include "ModalRunner.h"
+#include "RecordingSkin.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +18,9 @@
 
 #include <functional>
 
-// What the window tests of the program share: one QApplication with the
-// program's fonts for the whole run (set up when this library is linked in),
-// a modal runner driven by scripts, and mouse and key helpers.
+// What the shell's window tests share: a modal runner driven by scripts, the
+// fake services of a shell context, and mouse and key helpers. (The test
+// program links orvanta_widgets_test_env for its QApplication.)
 
 // Runs each modal window with the next queued script: the window is shown
 // (not exec'd), the script drives it with events and the window must have
@@ -33,6 +37,21 @@ public:
 
 private:
     QList<Script> m_scripts;
+};
+
+// The services of a test's shell context: a recording skin whose figures have
+// the layouts' 60 × 59 size, a message service that records and answers from
+// a queue, a silent audio output, a fixed day and the scripted modal runner.
+struct FakeServices {
+    FakeServices();
+    RecordingSkin skin;
+    FakeMessageService messages;
+    FakeAudioOutput audio;
+    FixedClock clock{QDate(2024, 5, 6)};
+    ScriptedModalRunner modal;
+
+    // The texts of the messages shown, in order.
+    QStringList shownTexts() const;
 };
 
 namespace uidrive {

@@ -173,7 +173,7 @@ TEST(LoginWindow, PasswordGateGuardsLoginChangeAndRemoval)
     answer(QStringLiteral("zle"));
     click(f.viewport(), f.onName(2));
     EXPECT_EQ(logins.count(), 0);
-    EXPECT_EQ(kit.messageTexts(), QStringList{kit.ctx->UiText(75)});
+    EXPECT_EQ(kit.shownTexts(), QStringList{kit.ctx->UiText(75)});
     // cancelled: silently nothing
     answer(QString(), false);
     click(f.viewport(), f.onBin(2));
@@ -220,7 +220,7 @@ TEST(LoginWindow, ChangeKeepsTheIdAndFilesRemovalAsksAndDeletes)
     EXPECT_EQ(LoadUserList(kit.inst).value().count(), 3);
     kit.messages.queueAnswer(1); // Yes
     click(f.viewport(), f.onBin(1));
-    EXPECT_EQ(kit.messageTexts(), QStringList(2, kit.ctx->UiText(76)));
+    EXPECT_EQ(kit.shownTexts(), QStringList(2, kit.ctx->UiText(76)));
     saved = LoadUserList(kit.inst).value();
     ASSERT_EQ(saved.count(), 2);
     EXPECT_EQ(saved.user(1).Login, QStringLiteral("User3"));

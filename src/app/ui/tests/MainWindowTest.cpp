@@ -119,7 +119,7 @@ TEST(MainWindow, LogoutAsksFirst)
     kit.messages.queueAnswer(1);
     click(f.w.btnWyloguj);
     EXPECT_EQ(logout.count(), 1);
-    EXPECT_EQ(kit.messageTexts(), QStringList(2, kit.ctx->UiText(78)));
+    EXPECT_EQ(kit.shownTexts(), QStringList(2, kit.ctx->UiText(78)));
     EXPECT_EQ(kit.messages.shown[0].caption, kit.ctx->UiText(33));
 }
 

@@ -19,9 +19,6 @@ ShellTestKit::ShellTestKit()
     uidrive::writePicture(file(QStringLiteral("Gfx/bg.bmp")), QColor(40, 80, 140));
     uidrive::writePicture(file(QStringLiteral("Gfx/bg_start_1.png")), QColor(30, 100, 170));
     uidrive::writePicture(file(QStringLiteral("Gfx/bg_start_2.png")), QColor(160, 60, 60));
-    for (const char* g : {"K", "M"})
-        for (int f = 11; f <= 26; ++f)
-            skin.setSize(QStringLiteral("C%1%2").arg(QLatin1String(g)).arg(f), QSize(60, 59));
     loadTexts(0);
     ctx = std::make_unique<ShellContext>(ShellContext{inst, settings, skin.record(), messages, audio, clock});
     hooks.showHelp = [this](const QString& page, QWidget*) { helpPages << page; };
@@ -36,12 +33,4 @@ void ShellTestKit::loadTexts(int language)
     TDrzewo tree;
     const Status s = LoadDefinitions(inst, tree);
     EXPECT_TRUE(s.ok());
-}
-
-QStringList ShellTestKit::messageTexts() const
-{
-    QStringList texts;
-    for (const auto& m : messages.shown)
-        texts << m.text;
-    return texts;
 }

@@ -1,11 +1,7 @@
 #pragma once
 
-#include "Clock.h"
-#include "FakeAudioOutput.h"
-#include "FakeMessageService.h"
 #include "Installation.h"
 #include "ShellDriving.h"
-#include "RecordingSkin.h"
 #include "ShellContext.h"
 #include "ShellHooks.h"
 #include "TUstawienia.h"
@@ -24,20 +20,15 @@
 
 // A fresh installation copied from the fixture (definitions, cfg.ini) with an
 // empty Users folder, generated window backgrounds, the interface texts of
-// language 0 loaded, program mode 1, a recording skin, a fake message service
-// that records everything, and hooks that record what they are asked.
-struct ShellTestKit {
+// language 0 loaded, program mode 1, the fake services, and hooks that record
+// what they are asked.
+struct ShellTestKit : FakeServices {
     ShellTestKit();
 
     QTemporaryDir tmp;
     Installation inst;
     TUstawienia settings;
-    RecordingSkin skin;
-    FakeMessageService messages;
-    FakeAudioOutput audio;
-    FixedClock clock{QDate(2024, 5, 6)};
     std::unique_ptr<ShellContext> ctx;
-    ScriptedModalRunner modal;
     ShellHooks hooks;
 
     QStringList helpPages;     // pages asked for
@@ -49,6 +40,4 @@ struct ShellTestKit {
     QString file(const QString& rel) const { return inst.appDir + QLatin1Char('/') + rel; }
     // Reloads the interface texts in `language`.
     void loadTexts(int language);
-    // The texts of the messages shown, in order.
-    QStringList messageTexts() const;
 };
