@@ -20,7 +20,7 @@
 
 // What the shell's window tests share: a modal runner driven by scripts, the
 // fake services of a shell context, and mouse and key helpers. (The test
-// program links orvanta_widgets_test_env for its QApplication.)
+// program links orvanta_widget_test_app for its QApplication.)
 
 // Runs each modal window with the next queued script: the window is shown
 // (not exec'd), the script drives it with events and the window must have

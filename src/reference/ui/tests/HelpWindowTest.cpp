@@ -4,6 +4,7 @@
 #include "Installation.h"
 #include "RecordingSkin.h"
 #include "ShellContext.h"
+#include "SkinFonts.h"
 #include "TLumBelka.h"
 #include "TLumResButton.h"
 #include "THtmlView.h"
@@ -26,6 +27,28 @@
 #include <QTextDocument>
 
 namespace {
+
+class WidgetsEnvironment final : public testing::Environment {
+public:
+    void SetUp() override
+    {
+        static int argc = 1;
+        static char name[] = "reference_ui_tests";
+        static char* argv[] = {name, nullptr};
+        m_app = new QApplication(argc, argv);
+        InstallSkinFonts();
+    }
+    void TearDown() override
+    {
+        delete m_app;
+        m_app = nullptr;
+    }
+
+private:
+    QApplication* m_app = nullptr;
+};
+
+[[maybe_unused]] testing::Environment* const g_env = testing::AddGlobalTestEnvironment(new WidgetsEnvironment);
 
 // Where the link `href` of the page shown sits in the view's viewport.
 QPoint linkPosition(THtmlView* view, const QString& href)
