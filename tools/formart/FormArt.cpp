@@ -1,12 +1,10 @@
 #include "FormArt.h"
 
 #include "FormArtFamilies.h"
+#include "GenerateSkin.h"
 
-#include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QImageWriter>
 
 QStringList FormPictureNames()
 {
@@ -48,14 +46,6 @@ QImage DrawFormPicture(const QString& name)
     return {};
 }
 
-static Status writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-        return Failure::error(QStringLiteral("cannot write %1: %2").arg(path, f.errorString()), path);
-    return {};
-}
-
 Status GenerateFormPictures(const QString& outDir, const QString& qrcFile)
 {
     if (!QDir().mkpath(outDir))
@@ -66,18 +56,11 @@ Status GenerateFormPictures(const QString& outDir, const QString& qrcFile)
         const QImage picture = DrawFormPicture(name);
         if (picture.isNull())
             return Failure::error(QStringLiteral("no drawing for the picture %1").arg(name));
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        QImageWriter writer(&buffer, "png");
-        writer.setQuality(0); // the smallest PNG
-        if (!writer.write(picture.convertToFormat(QImage::Format_ARGB32)))
-            return Failure::error(QStringLiteral("cannot encode %1: %2").arg(name, writer.errorString()));
         const QString path = outDir + u'/' + name + QStringLiteral(".png");
-        if (Status s = writeFile(path, png); !s.ok())
+        if (Status s = WritePngPicture(path, picture); !s.ok())
             return s;
         qrc += "  <file alias=\"" + name.toUtf8() + ".png\">" + qrcDir.relativeFilePath(path).toUtf8() + "</file>\n";
     }
     qrc += "</qresource>\n</RCC>\n";
-    return writeFile(qrcFile, qrc);
+    return WriteFileBytes(qrcFile, qrc);
 }

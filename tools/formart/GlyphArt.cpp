@@ -1,6 +1,7 @@
 // The navigation form's glyphs (white on the blue faces and the dark title
 // bar, coloured badges for right and wrong) and the help window's pictures.
 #include "FormArtFamilies.h"
+#include "FormGlyphs.h"
 #include "SkinStyle.h"
 
 #include <QHash>
@@ -58,27 +59,6 @@ QImage badge(int size, const QColor& base, const Ink& draw)
     return img;
 }
 
-void speaker(QPainter& p, const QRectF& b, const QColor& c)
-{
-    QPainterPath body;
-    body.moveTo(at(b, 0.14, 0.38));
-    body.lineTo(at(b, 0.3, 0.38));
-    body.lineTo(at(b, 0.5, 0.2));
-    body.lineTo(at(b, 0.5, 0.8));
-    body.lineTo(at(b, 0.3, 0.62));
-    body.lineTo(at(b, 0.14, 0.62));
-    body.closeSubpath();
-    p.fillPath(body, c);
-    const double w = b.width() * 0.075;
-    for (double r : {0.16, 0.3}) {
-        QPainterPath wave;
-        const QRectF arc(at(b, 0.5 - r, 0.5 - r), at(b, 0.5 + r, 0.5 + r));
-        wave.arcMoveTo(arc.translated(b.width() * 0.06, 0), -45);
-        wave.arcTo(arc.translated(b.width() * 0.06, 0), -45, 90);
-        p.strokePath(wave, roundPen(c, w));
-    }
-}
-
 void microphone(QPainter& p, const QRectF& b, const QColor& c)
 {
     QPainterPath head;
@@ -98,12 +78,7 @@ void film(QPainter& p, const QRectF& b, const QColor& c)
     QPainterPath body;
     body.addRoundedRect(QRectF(at(b, 0.12, 0.3), at(b, 0.64, 0.72)), b.width() * 0.06, b.width() * 0.06);
     p.fillPath(body, c);
-    QPainterPath lens;
-    lens.moveTo(at(b, 0.66, 0.46));
-    lens.lineTo(at(b, 0.88, 0.32));
-    lens.lineTo(at(b, 0.88, 0.7));
-    lens.lineTo(at(b, 0.66, 0.56));
-    lens.closeSubpath();
+    const QPainterPath lens = glyph::polygon(b, {{0.66, 0.46}, {0.88, 0.32}, {0.88, 0.7}, {0.66, 0.56}});
     p.fillPath(lens, c);
 }
 
@@ -215,7 +190,12 @@ std::optional<QImage> DrawGlyphPicture(const QString& name)
         {QStringLiteral("IMG_OK"),
          [] { return badge(24, colour::Green, [](QPainter& p, const QRectF& b, const QColor& c) { glyph::check(p, b, c, 2.6); }); }},
         {QStringLiteral("IMG_Video"), [=] { return shadowed(24, 24, white, film); }},
-        {QStringLiteral("IMG_Glosnik"), [=] { return shadowed(24, 24, white, speaker); }},
+        {QStringLiteral("IMG_Glosnik"),
+         [=] {
+             return shadowed(24, 24, white, [](QPainter& p, const QRectF& b, const QColor& c) {
+                 formglyph::speaker(p, b, c, b.width() * 0.075);
+             });
+         }},
         {QStringLiteral("IMG_Info"), [] { return badge(24, colour::Blue, glyph::info); }},
         {QStringLiteral("IMG_Help"),
          [=] {

@@ -3,6 +3,7 @@
 // there. Program mode 2 ("Typ_g_") draws the same signs on squarer tiles in
 // warmer colours.
 #include "FormArtFamilies.h"
+#include "FormGlyphs.h"
 #include "SkinStyle.h"
 
 #include <QRegularExpression>
@@ -18,16 +19,19 @@ namespace {
 const QColor Violet(142, 92, 196);
 const QColor Teal(23, 162, 184);
 
-QColor familyColour(const QString& suffix)
+// The tile colour of a kind's family; the grammar course (program mode 2)
+// has a warmer set of its own.
+QColor familyColour(const QString& suffix, bool grammar)
 {
     const int kind = suffix.section(u'_', 0, 0).toInt();
+    const QColor rose(224, 80, 106), orange(224, 123, 36);
     switch (kind) {
     case 8: case 52: return colour::Green;
-    case 11: case 12: case 14: case 18: case 26: case 102: return Violet;
+    case 11: case 12: case 14: case 18: case 26: case 102: return grammar ? rose : Violet;
     case 21: case 22: case 24: case 103: return Teal;
-    case 41: case 42: case 44: case 48: case 104: return colour::Amber;
+    case 41: case 42: case 44: case 48: case 104: return grammar ? Violet : colour::Amber;
     case 0: return colour::Grey;
-    default: return colour::Blue;
+    default: return grammar ? orange : colour::Blue;
     }
 }
 
@@ -35,11 +39,7 @@ void bubble(QPainter& p, const QRectF& b, const QColor& c, bool filled, double w
 {
     QPainterPath path;
     path.addRoundedRect(QRectF(at(b, 0.1, 0.14), at(b, 0.9, 0.66)), b.width() * 0.14, b.width() * 0.14);
-    QPainterPath tail;
-    tail.moveTo(at(b, 0.28, 0.6));
-    tail.lineTo(at(b, 0.24, 0.88));
-    tail.lineTo(at(b, 0.5, 0.62));
-    tail.closeSubpath();
+    const QPainterPath tail = glyph::polygon(b, {{0.28, 0.6}, {0.24, 0.88}, {0.5, 0.62}});
     path = path.united(tail);
     if (filled)
         p.fillPath(path, c);
@@ -71,28 +71,9 @@ void blocks(QPainter& p, const QRectF& b, const QColor& c, int count)
 void pencil(QPainter& p, const QRectF& b, const QColor& c, double w)
 {
     polyline(p, b, {{0.28, 0.72}, {0.72, 0.28}}, c, w * 1.6);
-    QPainterPath tip;
-    tip.moveTo(at(b, 0.22, 0.78));
-    tip.lineTo(at(b, 0.25, 0.64));
-    tip.lineTo(at(b, 0.36, 0.75));
-    tip.closeSubpath();
+    const QPainterPath tip = glyph::polygon(b, {{0.22, 0.78}, {0.25, 0.64}, {0.36, 0.75}});
     p.fillPath(tip, c);
     polyline(p, b, {{0.5, 0.84}, {0.82, 0.84}}, c, w * 0.8);
-}
-
-void speaker(QPainter& p, const QRectF& b, const QColor& c, double w)
-{
-    QPainterPath body;
-    body.moveTo(at(b, 0.16, 0.4));
-    body.lineTo(at(b, 0.32, 0.4));
-    body.lineTo(at(b, 0.5, 0.22));
-    body.lineTo(at(b, 0.5, 0.78));
-    body.lineTo(at(b, 0.32, 0.6));
-    body.lineTo(at(b, 0.16, 0.6));
-    body.closeSubpath();
-    p.fillPath(body, c);
-    polyline(p, b, {{0.62, 0.36}, {0.68, 0.5}, {0.62, 0.64}}, c, w);
-    polyline(p, b, {{0.74, 0.26}, {0.84, 0.5}, {0.74, 0.74}}, c, w);
 }
 
 void twoWays(QPainter& p, const QRectF& b, const QColor& c, double w)
@@ -162,7 +143,7 @@ void sign(QPainter& p, const QRectF& b, const QString& suffix, const QColor& c)
         bubble(p, QRectF(at(b, 0, 0), b.size() * 0.7), c, true, w);
         bubble(p, QRectF(at(b, 0.3, 0.3), b.size() * 0.7), withAlpha(c, 0.75), true, w);
         break;
-    case 22: speaker(p, b, c, w); break;
+    case 22: formglyph::speaker(p, b, c, w); break;
     case 24: twoWays(p, b, c, w); break;
     case 31: glyph::check(p, QRectF(at(b, -0.1, -0.05), b.size() * 0.7), c, w);
              glyph::cross(p, QRectF(at(b, 0.38, 0.36), b.size() * 0.6), c, w); break;
@@ -186,9 +167,7 @@ QImage kindIcon(const QString& suffix, bool grammar)
     QImage img = canvas(size, size);
     QPainter p(&img);
     prepare(p);
-    QColor base = familyColour(suffix);
-    if (grammar)
-        base = mix(base, colour::Amber, 0.45);
+    const QColor base = familyColour(suffix, grammar);
     const QRectF tile(1, 1, size - 2, size - 3);
     const double radius = grammar ? 3 : (container ? 6 : 5);
     softShadow(p, rounded(tile, radius), withAlpha(colour::Navy, 0.4), 1, 0, 1);

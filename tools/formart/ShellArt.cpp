@@ -13,16 +13,9 @@
 #include <functional>
 
 using namespace art;
+using art::glyph::roundPen;
 
 namespace {
-
-QPen roundPen(const QColor& c, double width)
-{
-    QPen pen(c, width);
-    pen.setCapStyle(Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    return pen;
-}
 
 // --- login list -----------------------------------------------------------
 

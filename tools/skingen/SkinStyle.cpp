@@ -226,6 +226,21 @@ void polyline(QPainter& p, const QRectF& b, std::initializer_list<QPointF> pts, 
     p.strokePath(path, roundPen(c, width));
 }
 
+QPainterPath polygon(const QRectF& b, std::initializer_list<QPointF> pts)
+{
+    QPainterPath path;
+    bool first = true;
+    for (const QPointF& pt : pts) {
+        if (first)
+            path.moveTo(at(b, pt.x(), pt.y()));
+        else
+            path.lineTo(at(b, pt.x(), pt.y()));
+        first = false;
+    }
+    path.closeSubpath();
+    return path;
+}
+
 void dot(QPainter& p, const QRectF& b, double x, double y, double r, const QColor& c)
 {
     const double rr = r * std::min(b.width(), b.height());

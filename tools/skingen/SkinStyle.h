@@ -86,6 +86,8 @@ QPointF at(const QRectF& b, double x, double y);
 QPen roundPen(const QColor& c, double width);
 // A stroked line through points given as fractions of `b`.
 void polyline(QPainter& p, const QRectF& b, std::initializer_list<QPointF> pts, const QColor& c, double width);
+// A closed path through points given as fractions of `b`.
+QPainterPath polygon(const QRectF& b, std::initializer_list<QPointF> pts);
 // A filled disc at fractions (x, y) of `b`, radius r × the box's smaller side.
 void dot(QPainter& p, const QRectF& b, double x, double y, double r, const QColor& c);
 

@@ -44,6 +44,13 @@ void SetButtonGlyph(TLumResButton* button, const QString& imageName, int state)
     }
 }
 
+void SetWindowButtonGlyphs(TLumResButton* button, const QString& prefix)
+{
+    SetButtonGlyph(button, prefix + QStringLiteral("_N"), 1);
+    SetButtonGlyph(button, prefix + QStringLiteral("_H"), 2);
+    SetButtonGlyph(button, prefix + QStringLiteral("_D"), 3);
+}
+
 void MinimizeApplication()
 {
     for (QWidget* w : QApplication::topLevelWidgets())

@@ -19,6 +19,10 @@ QImage FormPicture(const QString& name);
 // picture, leaves the button as it is.
 void SetButtonGlyph(TLumResButton* button, const QString& imageName, int state);
 
+// The glyphs of a close or minimise button: `prefix` + "_N" (normal), "_H"
+// (hot) and "_D" (pressed), e.g. "IMG_Close".
+void SetWindowButtonGlyphs(TLumResButton* button, const QString& prefix);
+
 // Minimises every visible top-level window of the program: the learner sees
 // the desktop, as when the application is minimised.
 void MinimizeApplication();

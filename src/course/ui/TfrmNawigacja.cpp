@@ -61,6 +61,18 @@ TLumResButton* barButton(QWidget* window, const QString& name, TRozmiar size)
     return b;
 }
 
+// The close or minimise button: 18 × 34 at the top, glyphs only (`glyphs`
+// + "_N", "_H", "_D"), no face.
+TLumResButton* windowButton(QWidget* window, const QString& name, int left, const char* glyphs)
+{
+    TLumResButton* b = barButton(window, name, TRozmiar::rozUndefined);
+    b->setGeometry(left, 0, 18, 34);
+    b->setShowCaption(false);
+    b->setCaption(QString());
+    SetWindowButtonGlyphs(b, QString::fromLatin1(glyphs));
+    return b;
+}
+
 } // namespace
 
 TfrmNawigacja::TfrmNawigacja(ShellContext& ctx, QObject* parent)
@@ -158,22 +170,9 @@ void TfrmNawigacja::AddNavigationBar(QWidget* window, int flags)
         }
     }
     if (flags & WindowButtons) {
-        TLumResButton* close = barButton(window, QStringLiteral("btn_nawigacja_zamknij"), TRozmiar::rozUndefined);
-        close->setGeometry(982, 0, 18, 34);
-        close->setShowCaption(false);
-        close->setCaption(QString());
-        SetButtonGlyph(close, QStringLiteral("IMG_Close_N"), 1);
-        SetButtonGlyph(close, QStringLiteral("IMG_Close_H"), 2);
-        SetButtonGlyph(close, QStringLiteral("IMG_Close_D"), 3);
+        TLumResButton* close = windowButton(window, QStringLiteral("btn_nawigacja_zamknij"), 982, "IMG_Close");
         connect(close, &TLumResButton::clicked, this, &TfrmNawigacja::CloseProgram);
-
-        TLumResButton* min = barButton(window, QStringLiteral("btn_nawigacja_minimalizuj"), TRozmiar::rozUndefined);
-        min->setGeometry(948, 0, 18, 34);
-        min->setShowCaption(false);
-        min->setCaption(QString());
-        SetButtonGlyph(min, QStringLiteral("IMG_Min_N"), 1);
-        SetButtonGlyph(min, QStringLiteral("IMG_Min_H"), 2);
-        SetButtonGlyph(min, QStringLiteral("IMG_Min_D"), 3);
+        TLumResButton* min = windowButton(window, QStringLiteral("btn_nawigacja_minimalizuj"), 948, "IMG_Min");
         connect(min, &TLumResButton::clicked, this, &TfrmNawigacja::minimizeRequested);
     }
     struct TextButton {
@@ -217,10 +216,15 @@ void TfrmNawigacja::RemoveNavigationBar(QWidget* window)
 {
     if (!window)
         return;
+    // The buttons leave the window at once but are freed later: the button
+    // whose click closed the window is still in its click handler.
     const QList<QWidget*> children = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (qsizetype i = children.size() - 1; i >= 0; --i)
-        if (children[i]->objectName().contains(QLatin1String(NavPrefix)))
-            delete children[i];
+        if (children[i]->objectName().contains(QLatin1String(NavPrefix))) {
+            children[i]->hide();
+            children[i]->setParent(nullptr);
+            children[i]->deleteLater();
+        }
 }
 
 void TfrmNawigacja::SetupTitleBar(TLumBelka* belka)

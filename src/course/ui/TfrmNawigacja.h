@@ -65,8 +65,10 @@ public:
     void RebuildFlatList();
 
     // Adds the navigation bar's buttons to `window` by `flags` and hands the
-    // skin to them; RemoveNavigationBar frees every child whose name holds
-    // "btn_nawigacja_". The window's objectName is its form name ("frmTest2"),
+    // skin to them; RemoveNavigationBar takes every child whose name holds
+    // "btn_nawigacja_" off the window and frees it once control returns to
+    // the event loop (a bar button may be the one closing the window). The
+    // window's objectName is its form name ("frmTest2"),
     // which chooses the help page.
     void AddNavigationBar(QWidget* window, int flags);
     void RemoveNavigationBar(QWidget* window);

@@ -210,10 +210,15 @@ void TfrmWyborCwiczenia::FillList(TElement* node)
 
 void TfrmWyborCwiczenia::FillFromRoot()
 {
+    m_nav.RebuildFlatList();
+    refill();
+}
+
+void TfrmWyborCwiczenia::refill()
+{
     DrzewoLista->setUpdatesEnabled(false);
     DrzewoLista->clear();
     m_hoverRow = -1;
-    m_nav.RebuildFlatList();
     FillList(m_nav.course().tree.root());
     DrzewoLista->setUpdatesEnabled(true);
     UpdateScrollBar();
@@ -286,23 +291,13 @@ void TfrmWyborCwiczenia::syncScrollBar()
 void TfrmWyborCwiczenia::ExpandAll()
 {
     m_nav.course().tree.SetExpandedAll(true);
-    DrzewoLista->setUpdatesEnabled(false);
-    DrzewoLista->clear();
-    m_hoverRow = -1;
-    FillList(m_nav.course().tree.root());
-    DrzewoLista->setUpdatesEnabled(true);
-    UpdateScrollBar();
+    refill();
 }
 
 void TfrmWyborCwiczenia::CollapseAll()
 {
     m_nav.course().tree.SetExpandedAll(false);
-    DrzewoLista->setUpdatesEnabled(false);
-    DrzewoLista->clear();
-    m_hoverRow = -1;
-    FillList(m_nav.course().tree.root());
-    DrzewoLista->setUpdatesEnabled(true);
-    UpdateScrollBar();
+    refill();
 }
 
 void TfrmWyborCwiczenia::EnableList()

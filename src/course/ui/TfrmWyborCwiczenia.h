@@ -76,6 +76,7 @@ private:
     void mouseReleasedOnList(const QPoint& pos);
     void mouseMovedOnList(const QPoint& pos);
     void openFromRow(int row, TElement* node, int child);
+    void refill(); // the rows from the root, in one update of the list
     void insertRows(int& position, TElement* node);
     int removeRows(int row, TElement* node);
     void applyTexts();

@@ -72,14 +72,10 @@ TfrmPomoc::TfrmPomoc(ShellContext& ctx, bool handbook, bool showUser, QWidget* r
 
     LumResButton3 = button(this, "LumResButton3", QRect(948, 0, 34, 18), TRozmiar::rozUndefined);
     LumResButton3->setShowCaption(false);
-    SetButtonGlyph(LumResButton3, QStringLiteral("IMG_Min_N"), 1);
-    SetButtonGlyph(LumResButton3, QStringLiteral("IMG_Min_H"), 2);
-    SetButtonGlyph(LumResButton3, QStringLiteral("IMG_Min_D"), 3);
+    SetWindowButtonGlyphs(LumResButton3, QStringLiteral("IMG_Min"));
     LumResButton1 = button(this, "LumResButton1", QRect(982, 0, 34, 18), TRozmiar::rozUndefined);
     LumResButton1->setShowCaption(false);
-    SetButtonGlyph(LumResButton1, QStringLiteral("IMG_Close_N"), 1);
-    SetButtonGlyph(LumResButton1, QStringLiteral("IMG_Close_H"), 2);
-    SetButtonGlyph(LumResButton1, QStringLiteral("IMG_Close_D"), 3);
+    SetWindowButtonGlyphs(LumResButton1, QStringLiteral("IMG_Close"));
 
     IMG_Tlo.load(ctx.inst.path(QStringLiteral("\\Gfx\\bg.bmp")));
     Image2 = FormPicture(QStringLiteral("Pomoc_Image2"));

@@ -194,8 +194,6 @@ public:
 
     QTemporaryDir tmp;
     QString root, appDir;
-    Installation inst;
-    TUstawienia settings;
     std::unique_ptr<OrvantaShell> shell;
     std::unique_ptr<QSignalSpy> exits;
     QList<QUrl> urls;

@@ -1,10 +1,7 @@
 #pragma once
 
-#include "Clock.h"
-#include "FakeAudioOutput.h"
-#include "FakeMessageService.h"
 #include "ModalRunner.h"
-#include "RecordingSkin.h"
+#include "TestShellContext.h"
 
 #include <gtest/gtest.h>
 
@@ -39,15 +36,11 @@ private:
     QList<Script> m_scripts;
 };
 
-// The services of a test's shell context: a recording skin whose figures have
-// the layouts' 60 × 59 size, a message service that records and answers from
-// a queue, a silent audio output, a fixed day and the scripted modal runner.
-struct FakeServices {
+// A test's shell context (installation, settings, recording skin, fake
+// messages and sound, a fixed day) with the skin's figures at the layouts'
+// 60 × 59 size, and the scripted modal runner.
+struct FakeServices : TestShellContext {
     FakeServices();
-    RecordingSkin skin;
-    FakeMessageService messages;
-    FakeAudioOutput audio;
-    FixedClock clock{QDate(2024, 5, 6)};
     ScriptedModalRunner modal;
 
     // The texts of the messages shown, in order.

@@ -44,7 +44,7 @@ void makeProfiles(ShellTestKit& kit, int n, const QString& passwordOf3 = {})
 }
 
 struct LoginFixture {
-    explicit LoginFixture(ShellTestKit& kit) : w(new TfrmLogowanie(*kit.ctx, kit.modal, kit.hooks))
+    explicit LoginFixture(ShellTestKit& kit) : w(new TfrmLogowanie(kit.ctx, kit.modal, kit.hooks))
     {
         w->LoadUserList();
         w->show();
@@ -84,8 +84,8 @@ TEST(LoginWindow, ListSizeAndScrollBarFollowTheNumberOfProfiles)
         EXPECT_EQ(f.w->SB->isVisible(), c.bar);
         if (c.bar)
             EXPECT_EQ(f.w->SB->Max(), c.max);
-        EXPECT_EQ(f.w->lblWybierz->Caption(), kit.ctx->UiText(63));
-        EXPECT_EQ(f.w->btnStworzProfil->Caption(), kit.ctx->UiText(65));
+        EXPECT_EQ(f.w->lblWybierz->Caption(), kit.ctx.UiText(63));
+        EXPECT_EQ(f.w->btnStworzProfil->Caption(), kit.ctx.UiText(65));
     }
 }
 
@@ -173,7 +173,7 @@ TEST(LoginWindow, PasswordGateGuardsLoginChangeAndRemoval)
     answer(QStringLiteral("zle"));
     click(f.viewport(), f.onName(2));
     EXPECT_EQ(logins.count(), 0);
-    EXPECT_EQ(kit.shownTexts(), QStringList{kit.ctx->UiText(75)});
+    EXPECT_EQ(kit.shownTexts(), QStringList{kit.ctx.UiText(75)});
     // cancelled: silently nothing
     answer(QString(), false);
     click(f.viewport(), f.onBin(2));
@@ -220,7 +220,7 @@ TEST(LoginWindow, ChangeKeepsTheIdAndFilesRemovalAsksAndDeletes)
     EXPECT_EQ(LoadUserList(kit.inst).value().count(), 3);
     kit.messages.queueAnswer(1); // Yes
     click(f.viewport(), f.onBin(1));
-    EXPECT_EQ(kit.shownTexts(), QStringList(2, kit.ctx->UiText(76)));
+    EXPECT_EQ(kit.shownTexts(), QStringList(2, kit.ctx.UiText(76)));
     saved = LoadUserList(kit.inst).value();
     ASSERT_EQ(saved.count(), 2);
     EXPECT_EQ(saved.user(1).Login, QStringLiteral("User3"));
@@ -272,7 +272,7 @@ TEST(LoginWindow, ClosingSavesTheListAndFreesTheWindow)
     ShellTestKit kit;
     makeProfiles(kit, 2);
     QFile::remove(kit.file(QStringLiteral("Users/usr.txt")));
-    QPointer<TfrmLogowanie> w = new TfrmLogowanie(*kit.ctx, kit.modal, kit.hooks);
+    QPointer<TfrmLogowanie> w = new TfrmLogowanie(kit.ctx, kit.modal, kit.hooks);
     w->LoadUserList(); // empty now
     w->show();
     w->close();

@@ -23,7 +23,7 @@ using namespace uidrive;
 namespace {
 
 struct MainFixture {
-    explicit MainFixture(ShellTestKit& kit) : w(*kit.ctx, kit.modal, kit.hooks)
+    explicit MainFixture(ShellTestKit& kit) : w(kit.ctx, kit.modal, kit.hooks)
     {
         kit.settings.User = TUser{2, QStringLiteral("Ola"), QStringLiteral("K"), 13, false, {}};
         w.setCompanions(&selection, &background);
@@ -69,8 +69,8 @@ TEST(MainWindow, EntriesReportTheirActionsAndTheFrameFollowsTheMouse)
     EXPECT_EQ(site.count(), 1);
     // reviews: the notice of this version
     ASSERT_EQ(kit.messages.shown.size(), 1);
-    EXPECT_EQ(kit.messages.shown[0].text, kit.ctx->UiText(125));
-    EXPECT_EQ(kit.messages.shown[0].caption, kit.ctx->UiText(59));
+    EXPECT_EQ(kit.messages.shown[0].text, kit.ctx.UiText(125));
+    EXPECT_EQ(kit.messages.shown[0].caption, kit.ctx.UiText(59));
 }
 
 TEST(MainWindow, ShowsTheLearnerPlaysTheStartSoundOnceAndAppliesTexts)
@@ -86,10 +86,10 @@ TEST(MainWindow, ShowsTheLearnerPlaysTheStartSoundOnceAndAppliesTexts)
     f.w.hide();
     f.w.show();
     EXPECT_EQ(kit.sounds, QStringList{QStringLiteral("WAV_START")});
-    EXPECT_EQ(f.w.btnSpisCwiczen->Caption(), kit.ctx->UiText(28));
-    EXPECT_EQ(f.w.btnWyloguj->Caption(), kit.ctx->UiText(112));
-    EXPECT_EQ(f.w.btnBelkaUstawienia->Caption(), kit.ctx->UiText(25));
-    EXPECT_EQ(f.background.lblWait->Caption(), kit.ctx->UiText(109));
+    EXPECT_EQ(f.w.btnSpisCwiczen->Caption(), kit.ctx.UiText(28));
+    EXPECT_EQ(f.w.btnWyloguj->Caption(), kit.ctx.UiText(112));
+    EXPECT_EQ(f.w.btnBelkaUstawienia->Caption(), kit.ctx.UiText(25));
+    EXPECT_EQ(f.background.lblWait->Caption(), kit.ctx.UiText(109));
     EXPECT_EQ(f.w.IMG_Tlo->picture().pixelColor(500, 300), QColor(30, 100, 170)); // bg_start_1.png
 }
 
@@ -119,8 +119,8 @@ TEST(MainWindow, LogoutAsksFirst)
     kit.messages.queueAnswer(1);
     click(f.w.btnWyloguj);
     EXPECT_EQ(logout.count(), 1);
-    EXPECT_EQ(kit.shownTexts(), QStringList(2, kit.ctx->UiText(78)));
-    EXPECT_EQ(kit.messages.shown[0].caption, kit.ctx->UiText(33));
+    EXPECT_EQ(kit.shownTexts(), QStringList(2, kit.ctx.UiText(78)));
+    EXPECT_EQ(kit.messages.shown[0].caption, kit.ctx.UiText(33));
 }
 
 // A saved change of the interface language is handed on; the background
@@ -180,7 +180,7 @@ TEST(ProgramModeDetection, FileNamesDecideOrTheLearnerIsAsked)
             testsupport::writeAll(kit.file(QStringLiteral("Dane/") + name), "<x/>");
         if (c.answer >= 0)
             kit.messages.queueAnswer(c.answer);
-        EXPECT_EQ(DetectProgramMode(*kit.ctx), c.mode);
+        EXPECT_EQ(DetectProgramMode(kit.ctx), c.mode);
         EXPECT_EQ(kit.inst.programMode, c.mode);
         EXPECT_EQ(kit.inst.helpDir, QLatin1String(c.help));
         ASSERT_EQ(kit.messages.shown.size(), c.answer >= 0 ? 1 : 0);

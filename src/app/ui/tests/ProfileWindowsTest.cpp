@@ -66,8 +66,8 @@ TEST(ProfileWindow, EachCheckKeepsTheWindowOpenWithItsMessageAndFocus)
             click(w.btnOK);
             ASSERT_TRUE(w.isVisible());
             ASSERT_EQ(kit.messages.shown.size(), 1);
-            EXPECT_EQ(kit.messages.shown[0].text, kit.ctx->UiText(c.text));
-            EXPECT_EQ(kit.messages.shown[0].caption, kit.ctx->UiText(59));
+            EXPECT_EQ(kit.messages.shown[0].text, kit.ctx.UiText(c.text));
+            EXPECT_EQ(kit.messages.shown[0].caption, kit.ctx.UiText(59));
             EXPECT_EQ(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(),
                       QLatin1String(c.focused));
             EXPECT_EQ(w.eHaslo2->text().isEmpty(), c.repeatCleared || c.repeat.isEmpty());
@@ -75,7 +75,7 @@ TEST(ProfileWindow, EachCheckKeepsTheWindowOpenWithItsMessageAndFocus)
                 EXPECT_EQ(w.eLogin->selectedText(), c.login);
             click(w.btnCancel);
         });
-        EXPECT_FALSE(EditProfile(*kit.ctx, kit.modal, kit.hooks, list, user, ProfileMode::Create));
+        EXPECT_FALSE(EditProfile(kit.ctx, kit.modal, kit.hooks, list, user, ProfileMode::Create));
     }
 }
 
@@ -101,7 +101,7 @@ TEST(ProfileWindow, BlankOrUnstorableLoginIsNotAccepted)
         EXPECT_TRUE(kit.messages.shown[0].text.contains(u'='));
         key(w.eLogin, Qt::Key_Escape);
     });
-    EXPECT_FALSE(EditProfile(*kit.ctx, kit.modal, kit.hooks, list, user, ProfileMode::Create));
+    EXPECT_FALSE(EditProfile(kit.ctx, kit.modal, kit.hooks, list, user, ProfileMode::Create));
     EXPECT_EQ(user, TUser());
 }
 
@@ -111,7 +111,7 @@ TEST(ProfileWindow, CreatesWithGenderStyleColourAndPassword)
     TUser user;
     kit.modal.queue([&](QDialog& d) {
         TfrmNewUser& w = profile(d);
-        EXPECT_EQ(w.DialogWindow->Caption(), kit.ctx->UiText(73));
+        EXPECT_EQ(w.DialogWindow->Caption(), kit.ctx.UiText(73));
         EXPECT_EQ(w.FigureName(), QStringLiteral("CK11"));
         EXPECT_FALSE(w.eHaslo->isVisible());
         type(w.eLogin, QStringLiteral("Żaneta "));
@@ -131,7 +131,7 @@ TEST(ProfileWindow, CreatesWithGenderStyleColourAndPassword)
         type(w.eHaslo2, QStringLiteral("ab9"));
         key(w.eHaslo2, Qt::Key_Return);
     });
-    ASSERT_TRUE(EditProfile(*kit.ctx, kit.modal, kit.hooks, UserList(), user, ProfileMode::Create));
+    ASSERT_TRUE(EditProfile(kit.ctx, kit.modal, kit.hooks, UserList(), user, ProfileMode::Create));
     EXPECT_TRUE(kit.messages.shown.isEmpty());
     EXPECT_EQ(user.Login, QStringLiteral("Żaneta"));
     EXPECT_EQ(user.Gender, QStringLiteral("M"));
@@ -147,7 +147,7 @@ TEST(ProfileWindow, ChangeShowsTheProfileAndKeepsItsId)
     TUser user = list.user(0); // Figure 25 in memory form: style 20, colour 4
     kit.modal.queue([&](QDialog& d) {
         TfrmNewUser& w = profile(d);
-        EXPECT_EQ(w.DialogWindow->Caption(), kit.ctx->UiText(74));
+        EXPECT_EQ(w.DialogWindow->Caption(), kit.ctx.UiText(74));
         EXPECT_EQ(w.eLogin->text(), QStringLiteral("Ola"));
         EXPECT_TRUE(w.chPlec_M->Checked());
         EXPECT_EQ(w.FigureName(), QStringLiteral("CM25"));
@@ -162,7 +162,7 @@ TEST(ProfileWindow, ChangeShowsTheProfileAndKeepsItsId)
         EXPECT_FALSE(w.eHaslo->isVisible());
         click(w.btnOK);
     });
-    ASSERT_TRUE(EditProfile(*kit.ctx, kit.modal, kit.hooks, list, user, ProfileMode::Change));
+    ASSERT_TRUE(EditProfile(kit.ctx, kit.modal, kit.hooks, list, user, ProfileMode::Change));
     EXPECT_EQ(user.Id, 3);
     EXPECT_EQ(user.Figure, 14);
     EXPECT_FALSE(user.HasPassword);
@@ -186,7 +186,7 @@ TEST(ProfileWindow, CancelCloseAndEscapeAcceptNothingAndF1OpensHelp)
             else
                 key(w.eLogin, Qt::Key_Escape);
         });
-        EXPECT_FALSE(EditProfile(*kit.ctx, kit.modal, kit.hooks, UserList(), user, ProfileMode::Create));
+        EXPECT_FALSE(EditProfile(kit.ctx, kit.modal, kit.hooks, UserList(), user, ProfileMode::Create));
         EXPECT_TRUE(user.Login.isEmpty());
     }
     EXPECT_EQ(kit.helpPages, QStringList(3, QStringLiteral("h_log.html")));
@@ -211,12 +211,12 @@ TEST(PasswordWindow, AnswersTheTrimmedTextOnlyForOK)
         SCOPED_TRACE(c.name);
         kit.modal.queue([&](QDialog& d) {
             auto& w = static_cast<TfrmInputPass&>(d);
-            EXPECT_EQ(w.DialogWindow->Caption(), kit.ctx->UiText(81));
+            EXPECT_EQ(w.DialogWindow->Caption(), kit.ctx.UiText(81));
             EXPECT_EQ(w.ePass->echoMode(), QLineEdit::Password);
             type(w.ePass, QStringLiteral(" abc "));
             c.finish(w);
         });
-        const PasswordAnswer a = AskPassword(*kit.ctx, kit.modal, kit.hooks);
+        const PasswordAnswer a = AskPassword(kit.ctx, kit.modal, kit.hooks);
         EXPECT_EQ(a.ok, c.ok);
         EXPECT_EQ(a.text, c.text);
     }
@@ -225,6 +225,6 @@ TEST(PasswordWindow, AnswersTheTrimmedTextOnlyForOK)
         key(w.ePass, Qt::Key_F1);
         click(w.btnAnuluj);
     });
-    (void)AskPassword(*kit.ctx, kit.modal, kit.hooks);
+    (void)AskPassword(kit.ctx, kit.modal, kit.hooks);
     EXPECT_EQ(kit.helpPages, QStringList{QStringLiteral("h_index.html")});
 }

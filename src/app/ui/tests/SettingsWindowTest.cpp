@@ -76,14 +76,14 @@ TEST(SettingsWindow, ShowsTheLanguagesOptionsAndVersion)
         EXPECT_TRUE(w.chCzyPowtorki->Checked());
         EXPECT_EQ(w.eProgPowtorek->value(), 75);
         EXPECT_FALSE(w.chWielkoscLiter->Checked());
-        EXPECT_EQ(w.chInterpunkcja->Caption(), kit.ctx->UiText(110) + QStringLiteral("   "));
-        EXPECT_EQ(w.lblProgPowtorek->width(), 7 * kit.ctx->UiText(89).size());
-        EXPECT_EQ(w.DialogWindow->Caption(), kit.ctx->UiText(25));
+        EXPECT_EQ(w.chInterpunkcja->Caption(), kit.ctx.UiText(110) + QStringLiteral("   "));
+        EXPECT_EQ(w.lblProgPowtorek->width(), 7 * kit.ctx.UiText(89).size());
+        EXPECT_EQ(w.DialogWindow->Caption(), kit.ctx.UiText(25));
         EXPECT_EQ(w.lblAPP->Caption(), QStringLiteral("Selko 6.0 (APP: 6001; RES: 6010)"));
         key(&w, Qt::Key_F1);
         key(&w, Qt::Key_Escape);
     });
-    const SettingsOutcome out = OpenSettings(*kit.ctx, kit.modal, kit.hooks);
+    const SettingsOutcome out = OpenSettings(kit.ctx, kit.modal, kit.hooks);
     EXPECT_FALSE(out.saved);
     EXPECT_EQ(kit.helpPages, QStringList{QStringLiteral("h_pres.html")});
     EXPECT_EQ(TfrmUstawienia::VersionLine(2, QStringLiteral("6001"), QStringLiteral("0000")),
@@ -104,7 +104,7 @@ TEST(SettingsWindow, SavingWritesEveryOptionIntoTheSettingsFile)
         click(w.chWielkoscLiter);
         click(w.btnZapisz);
     });
-    const SettingsOutcome out = OpenSettings(*kit.ctx, kit.modal, kit.hooks);
+    const SettingsOutcome out = OpenSettings(kit.ctx, kit.modal, kit.hooks);
     EXPECT_TRUE(out.saved);
     EXPECT_FALSE(out.languageChanged);
     const TUstawienia s = readBack(kit);
@@ -137,7 +137,7 @@ TEST(SettingsWindow, CancelCloseAndEscapeDiscardEveryChange)
             else
                 key(w.cbLang, Qt::Key_Escape);
         });
-        EXPECT_FALSE(OpenSettings(*kit.ctx, kit.modal, kit.hooks).saved);
+        EXPECT_FALSE(OpenSettings(kit.ctx, kit.modal, kit.hooks).saved);
     }
     EXPECT_EQ(testsupport::readAll(kit.file(QStringLiteral("Users/5_config.xml"))), before);
     EXPECT_EQ(kit.settings, settingsBefore);
@@ -155,7 +155,7 @@ TEST(SettingsWindow, AnyChangeOfTheInterfaceListCountsAsALanguageChange)
         w.cbLang->setCurrentIndex(w.cbLang->indexOfId(0));
         click(w.btnZapisz);
     });
-    const SettingsOutcome out = OpenSettings(*kit.ctx, kit.modal, kit.hooks);
+    const SettingsOutcome out = OpenSettings(kit.ctx, kit.modal, kit.hooks);
     EXPECT_TRUE(out.saved && out.languageChanged);
     EXPECT_EQ(kit.settings.InterfaceLanguage, 0);
 }
@@ -172,7 +172,7 @@ TEST(SettingsWindow, ModeTwoHidesTheArchiveOptionAndKeepsItsValue)
         EXPECT_TRUE(w.lblAPP->Caption().startsWith(QStringLiteral("Varda 6.0 (APP: 6001; RES: 0000)")));
         click(w.btnZapisz);
     });
-    ASSERT_TRUE(OpenSettings(*kit.ctx, kit.modal, kit.hooks).saved);
+    ASSERT_TRUE(OpenSettings(kit.ctx, kit.modal, kit.hooks).saved);
     EXPECT_TRUE(readBack(kit).ArchiveRecordings);
 }
 
@@ -189,7 +189,7 @@ TEST(SettingsWindow, WithoutTranslationLanguagesOnlyNoTranslationsIsOffered)
         EXPECT_EQ(items(w.cbLang2), QStringList{QStringLiteral("BRAK TŁUMACZEŃ=255")});
         click(w.btnZapisz);
     });
-    ASSERT_TRUE(OpenSettings(*kit.ctx, kit.modal, kit.hooks).saved);
+    ASSERT_TRUE(OpenSettings(kit.ctx, kit.modal, kit.hooks).saved);
     EXPECT_EQ(readBack(kit).TranslationLanguage, 255);
 }
 
@@ -207,7 +207,7 @@ TEST(SettingsWindow, UnreadableDefinitionsLeaveAUsableWindow)
         click(w.chInterpunkcja);
         click(w.btnZapisz);
     });
-    const SettingsOutcome out = OpenSettings(*kit.ctx, kit.modal, kit.hooks);
+    const SettingsOutcome out = OpenSettings(kit.ctx, kit.modal, kit.hooks);
     ASSERT_EQ(kit.messages.shown.size(), 1);
     EXPECT_TRUE(kit.messages.shown[0].text.startsWith(QStringLiteral("Błąd podczas odczytu pliku definicji.")));
     EXPECT_TRUE(out.saved);
@@ -247,7 +247,7 @@ TEST(SettingsWindow, UpdaterStartsWhenItCanAndSaysSoWhenNot)
             EXPECT_TRUE(d.isVisible()); // the window stays
             click(settingsOf(d).btnAnuluj);
         });
-        (void)OpenSettings(*kit.ctx, kit.modal, kit.hooks);
+        (void)OpenSettings(kit.ctx, kit.modal, kit.hooks);
         if (c.starts) {
             EXPECT_TRUE(kit.messages.shown.isEmpty());
             for (int i = 0; i < 100 && !QFile::exists(marker); ++i)

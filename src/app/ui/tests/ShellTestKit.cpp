@@ -20,7 +20,6 @@ ShellTestKit::ShellTestKit()
     uidrive::writePicture(file(QStringLiteral("Gfx/bg_start_1.png")), QColor(30, 100, 170));
     uidrive::writePicture(file(QStringLiteral("Gfx/bg_start_2.png")), QColor(160, 60, 60));
     loadTexts(0);
-    ctx = std::make_unique<ShellContext>(ShellContext{inst, settings, skin.record(), messages, audio, clock});
     hooks.showHelp = [this](const QString& page, QWidget*) { helpPages << page; };
     hooks.askExit = [this] { ++exitQuestions; };
     hooks.minimize = [this] { ++minimized; };

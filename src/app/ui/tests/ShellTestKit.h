@@ -26,9 +26,6 @@ struct ShellTestKit : FakeServices {
     ShellTestKit();
 
     QTemporaryDir tmp;
-    Installation inst;
-    TUstawienia settings;
-    std::unique_ptr<ShellContext> ctx;
     ShellHooks hooks;
 
     QStringList helpPages;     // pages asked for

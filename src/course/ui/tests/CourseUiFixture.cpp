@@ -1,48 +1,12 @@
 #include "CourseUiFixture.h"
 
-#include "SkinFonts.h"
 #include "TestSupport.h"
+#include "TestExerciseWindow.h"
+#include "TfrmPomoc.h"
 #include "TfrmNawigacja.h"
 
 #include <QApplication>
 #include <QTest>
-
-namespace {
-
-// One QApplication for the whole test run, with the program's fonts.
-class WidgetsEnvironment final : public testing::Environment {
-public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "course_ui_tests";
-        static char* argv[] = {name, nullptr};
-        m_app = new QApplication(argc, argv);
-        InstallSkinFonts();
-    }
-    void TearDown() override
-    {
-        delete m_app;
-        m_app = nullptr;
-    }
-
-private:
-    QApplication* m_app = nullptr;
-};
-
-[[maybe_unused]] testing::Environment* const g_env = testing::AddGlobalTestEnvironment(new WidgetsEnvironment);
-
-} // namespace
-
-void PrintTo(const QPoint& p, std::ostream* os)
-{
-    *os << "(" << p.x() << ", " << p.y() << ")";
-}
-
-void PrintTo(const QRect& r, std::ostream* os)
-{
-    *os << "(" << r.x() << ", " << r.y() << " " << r.width() << "x" << r.height() << ")";
-}
 
 void CourseUi::SetUp()
 {
@@ -55,7 +19,42 @@ void CourseUi::SetUp()
     settings.User.Login = QStringLiteral("Ola");
     settings.User.Gender = QStringLiteral("K");
     settings.User.Figure = 13;
-    ctx = std::make_unique<ShellContext>(ShellContext{inst, settings, skin.record(), messages, audio, clock});
+}
+
+std::unique_ptr<TfrmNawigacja> CourseUi::loadCourse(TfrmPodklad& background)
+{
+    auto nav = std::make_unique<TfrmNawigacja>(ctx);
+    EXPECT_TRUE(nav->LoadCourseAtStartup().ok());
+    nav->ReadUserResults();
+    nav->SetBackgroundWindow(&background);
+    for (const char* cls : {"TfrmDialogi_Prez", "TfrmDialogi_Rozum", "TfrmDialogi_Ukl", "Tfrm3Obrazki"})
+        nav->RegisterOpener(QString::fromLatin1(cls), TestOpener(*nav, QString::fromLatin1(cls)));
+    TestExerciseWindow::opened = 0;
+    return nav;
+}
+
+void CourseUi::closeOpenWindows()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<TestExerciseWindow*>(w) || qobject_cast<TfrmPomoc*>(w))
+            delete w;
+}
+
+TestExerciseWindow* CourseUi::shownExerciseWindow()
+{
+    TestExerciseWindow* found = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* e = qobject_cast<TestExerciseWindow*>(w); e && e->isVisible())
+            found = e;
+    return found;
+}
+
+TfrmPomoc* CourseUi::helpWindow()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* h = qobject_cast<TfrmPomoc*>(w))
+            return h;
+    return nullptr;
 }
 
 TElement* CourseUi::nodeOf(TfrmNawigacja& nav, const QString& file, int kind)

@@ -1,12 +1,7 @@
 #pragma once
 
-#include "Clock.h"
-#include "FakeAudioOutput.h"
-#include "FakeMessageService.h"
-#include "Installation.h"
-#include "RecordingSkin.h"
-#include "ShellContext.h"
-#include "TUstawienia.h"
+#include "TestShellContext.h"
+#include "WidgetTestApp.h"
 
 #include <gtest/gtest.h>
 
@@ -18,17 +13,27 @@
 class QWidget;
 struct TElement;
 class TfrmNawigacja;
-
-void PrintTo(const QPoint& p, std::ostream* os);
-void PrintTo(const QRect& r, std::ostream* os);
+class TfrmPodklad;
+class TfrmPomoc;
+class TestExerciseWindow;
 
 // A copy of the fixture installation "kurs" (program mode 1) with a context
 // over it: a recording skin, fake messages and sound, 10 March 2024 as today,
 // and learner 1 logged in.
-class CourseUi : public testing::Test {
+class CourseUi : public testing::Test, protected TestShellContext {
 protected:
     void SetUp() override;
 
+    // A navigation form over the course with learner 1's results, switching
+    // siblings through `background`, and the test window registered for the
+    // dialogue modes 11, 14 and 26 and the three-pictures kind.
+    std::unique_ptr<TfrmNawigacja> loadCourse(TfrmPodklad& background);
+    // Deletes the exercise and help windows left open.
+    static void closeOpenWindows();
+    // The exercise window shown now (the newest when several are), or null.
+    static TestExerciseWindow* shownExerciseWindow();
+    // The help window open now, or null.
+    static TfrmPomoc* helpWindow();
     // The node of the navigation form's flat list with that file and kind.
     static TElement* nodeOf(TfrmNawigacja& nav, const QString& file, int kind);
     // The text of a results file (UTF-16 with a byte-order mark).
@@ -38,13 +43,6 @@ protected:
 
     QTemporaryDir tmp;
     QString appDir;
-    Installation inst;
-    TUstawienia settings;
-    RecordingSkin skin;
-    FakeMessageService messages;
-    FakeAudioOutput audio;
-    FixedClock clock{QDate(2024, 3, 10)};
-    std::unique_ptr<ShellContext> ctx;
 };
 
 namespace courseui {

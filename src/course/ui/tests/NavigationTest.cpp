@@ -21,40 +21,21 @@ using courseui::settle;
 
 namespace {
 
-// The navigation form over the fixture course, with the test window
-// registered for the dialogue modes 11, 14 and 26 and the three-pictures kind.
+// The navigation form over the fixture course and its table of contents.
 class Navigation : public CourseUi {
 protected:
     void SetUp() override
     {
         CourseUi::SetUp();
-        nav = std::make_unique<TfrmNawigacja>(*ctx);
-        ASSERT_TRUE(nav->LoadCourseAtStartup().ok());
-        nav->ReadUserResults();
-        nav->SetBackgroundWindow(&background);
-        for (const char* cls : {"TfrmDialogi_Prez", "TfrmDialogi_Rozum", "TfrmDialogi_Ukl", "Tfrm3Obrazki"})
-            nav->RegisterOpener(QString::fromLatin1(cls), TestOpener(*nav, QString::fromLatin1(cls)));
-        selection = std::make_unique<TfrmWyborCwiczenia>(*ctx, *nav);
+        nav = loadCourse(background);
+        selection = std::make_unique<TfrmWyborCwiczenia>(ctx, *nav);
         nav->AddNavigationBar(selection.get(), 30);
-        TestExerciseWindow::opened = 0;
     }
     void TearDown() override
     {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<TestExerciseWindow*>(w) || w->objectName() == "frmPomoc")
-                delete w;
+        closeOpenWindows();
         selection.reset();
         nav.reset();
-    }
-
-    // The exercise window open now (the newest when several are).
-    static TestExerciseWindow* openWindow()
-    {
-        TestExerciseWindow* found = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* e = qobject_cast<TestExerciseWindow*>(w); e && e->isVisible())
-                found = e;
-        return found;
     }
 
     static QStringList navButtons(QWidget* window)
@@ -78,7 +59,7 @@ TEST_F(Navigation, StartupReportsDefinitionsAndScanErrorsAsTheyDeserve)
 {
     // A malformed exercise file stops the scan with its message; what was read stays.
     testsupport::writeAll(appDir + "/Dane/odk_00.xml", "<cwiczenie><config>");
-    TfrmNawigacja partial(*ctx);
+    TfrmNawigacja partial(ctx);
     EXPECT_TRUE(partial.LoadCourseAtStartup().ok());
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].text.startsWith("Błąd podczas analizowania pliku ćwiczenia."));
@@ -87,7 +68,7 @@ TEST_F(Navigation, StartupReportsDefinitionsAndScanErrorsAsTheyDeserve)
 
     // Without definitions the program cannot go on: the failure comes back to main.
     QFile::remove(appDir + "/Config/definitions.xml");
-    TfrmNawigacja none(*ctx);
+    TfrmNawigacja none(ctx);
     const Status s = none.LoadCourseAtStartup();
     ASSERT_FALSE(s.ok());
     EXPECT_EQ(s.failure().text, "Błąd podczas odczytu pliku definicji. Wykonywanie aplikacji zostało przerwane!");
@@ -186,7 +167,7 @@ TEST_F(Navigation, OpenAnExerciseCheckItAndComeBack)
     selection->show();
     TElement* mode14 = nodeOf(*nav, "dial_01.xml", 14);
     nav->OpenNode(mode14);
-    TestExerciseWindow* window = openWindow();
+    TestExerciseWindow* window = shownExerciseWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->objectName(), "frmDialogi_Rozum");
     EXPECT_EQ(window->request.fileName, "dial_01.xml");
@@ -215,7 +196,7 @@ TEST_F(Navigation, SiblingSwitchRecordsClosesAndOpensOneWindow)
 {
     TElement* first = nodeOf(*nav, "dial_01.xml", 11);
     nav->OpenNode(first);
-    TestExerciseWindow* window = openWindow();
+    TestExerciseWindow* window = shownExerciseWindow();
     ASSERT_NE(window, nullptr);
 
     // Two quick clicks: the first switch is under way (the window is closed,
@@ -229,7 +210,7 @@ TEST_F(Navigation, SiblingSwitchRecordsClosesAndOpensOneWindow)
     EXPECT_FALSE(nav->SwitchInProgress());
     EXPECT_EQ(TestExerciseWindow::opened, 2);
     EXPECT_EQ(TestExerciseWindow::alive, 1);
-    TestExerciseWindow* next = openWindow();
+    TestExerciseWindow* next = shownExerciseWindow();
     ASSERT_NE(next, nullptr);
     EXPECT_EQ(next->objectName(), "frmDialogi_Ukl");
     EXPECT_EQ(nav->NavState().currentNode(), nodeOf(*nav, "dial_01.xml", 26));
@@ -248,21 +229,18 @@ TEST_F(Navigation, SiblingSwitchRecordsClosesAndOpensOneWindow)
     settle();
     EXPECT_EQ(nodeOf(*nav, "dial_01.xml", 26)->Progress, 90);
     EXPECT_TRUE(statText().contains("<dane id=\"26\"><data>10-03-2024</data><postep>90</postep>"));
-    ASSERT_NE(openWindow(), nullptr);
-    EXPECT_EQ(openWindow()->objectName(), "frmDialogi_Rozum");
+    ASSERT_NE(shownExerciseWindow(), nullptr);
+    EXPECT_EQ(shownExerciseWindow()->objectName(), "frmDialogi_Rozum");
 }
 
 TEST_F(Navigation, HelpDictionaryMinimiseAndClose)
 {
     nav->OpenNode(nodeOf(*nav, "dial_01.xml", 14));
-    TestExerciseWindow* window = openWindow();
+    TestExerciseWindow* window = shownExerciseWindow();
     ASSERT_NE(window, nullptr);
 
     click(window, "btn_nawigacja_help");
-    TfrmHelp* help = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* h = qobject_cast<TfrmHelp*>(w))
-            help = h;
+    TfrmHelp* help = helpWindow();
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->navigator().history().value(0), appDir + "\\Pomoc - Selko\\h_konwers.html");
 
@@ -309,7 +287,7 @@ TEST_F(Navigation, LanguageSwitchRebuildsTheCourseInTheNewLanguage)
     nav->SwitchInterfaceLanguage(1, true);
     ASSERT_EQ(selection->RowCount(), 2);
     EXPECT_EQ(selection->NodeAtRow(0)->Caption, "Listening");
-    EXPECT_EQ(ctx->UiText(37), "Back");
+    EXPECT_EQ(ctx.UiText(37), "Back");
     EXPECT_EQ(nodeOf(*nav, "odk_01.xml", 52)->Progress, 100); // results read again
     EXPECT_EQ(nodeOf(*nav, "odk_01.xml", 52)->Caption, "Reveal: weather");
     EXPECT_TRUE(messages.shown.isEmpty());
@@ -322,4 +300,21 @@ TEST_F(Navigation, MissingResultsFileIsRecreatedWithItsNotice)
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0].text, "Brak pliku ze statystykami! Plik został stworzony ponownie! ");
     EXPECT_TRUE(QFile::exists(appDir + "/Users/1_stat.xml"));
+}
+
+// A results file that cannot be read is reported and left as it is; the
+// learner still sees the result just reached.
+TEST_F(Navigation, UnreadableResultsFileIsReportedAndKept)
+{
+    TElement* mode14 = nodeOf(*nav, "dial_01.xml", 14);
+    nav->OpenNode(mode14);
+    TestExerciseWindow* window = shownExerciseWindow();
+    ASSERT_NE(window, nullptr);
+    const QString path = ResultsStore(inst, 1, clock).path();
+    testsupport::writeAll(path, "<cwiczenia><plik nazwa=");
+    window->Check(70);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].text, UnreadableResultsFileMessage(path).text);
+    EXPECT_EQ(testsupport::readAll(path), "<cwiczenia><plik nazwa=");
+    EXPECT_EQ(mode14->Progress, 70);
 }

@@ -31,24 +31,16 @@ class Selection : public CourseUi {
 protected:
     void load()
     {
-        nav = std::make_unique<TfrmNawigacja>(*ctx);
-        ASSERT_TRUE(nav->LoadCourseAtStartup().ok());
-        nav->ReadUserResults();
-        nav->SetBackgroundWindow(&background);
-        for (const char* cls : {"TfrmDialogi_Prez", "TfrmDialogi_Rozum", "TfrmDialogi_Ukl", "Tfrm3Obrazki"})
-            nav->RegisterOpener(QString::fromLatin1(cls), TestOpener(*nav, QString::fromLatin1(cls)));
-        window = std::make_unique<TfrmWyborCwiczenia>(*ctx, *nav);
+        nav = loadCourse(background);
+        window = std::make_unique<TfrmWyborCwiczenia>(ctx, *nav);
         nav->AddNavigationBar(window.get(), 30);
         window->SetLearningMode();
         window->FillFromRoot();
         window->show();
-        TestExerciseWindow::opened = 0;
     }
     void TearDown() override
     {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<TestExerciseWindow*>(w) || w->objectName() == "frmPomoc")
-                delete w;
+        closeOpenWindows();
         window.reset();
         nav.reset();
     }
@@ -321,18 +313,14 @@ TEST_F(Selection, OpenAContainerFromItsTitleAndComeBackToTheResult)
     EXPECT_EQ(nav->NavState().containerNode(), window->NodeAtRow(dialogue));
     EXPECT_EQ(nav->NavState().currentIndex(), 1);
 
-    TestExerciseWindow* exercise = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* e = qobject_cast<TestExerciseWindow*>(w))
-            exercise = e;
+    TestExerciseWindow* exercise = shownExerciseWindow();
     ASSERT_NE(exercise, nullptr);
     // Its navigation bar offers the container's other modes.
     EXPECT_NE(exercise->findChild<TLumResButton*>("btn_nawigacja_3"), nullptr);
     click(exercise, "btn_nawigacja_2");
     settle();
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* e = qobject_cast<TestExerciseWindow*>(w); e && e->isVisible())
-            exercise = e;
+    exercise = shownExerciseWindow();
+    ASSERT_NE(exercise, nullptr);
     EXPECT_EQ(exercise->objectName(), "frmDialogi_Rozum");
     exercise->Check(75);
     click(exercise, "btn_nawigacja_wroc");
@@ -369,10 +357,7 @@ TEST_F(Selection, KeysMoveOpenToggleAndAskForHelp)
     EXPECT_FALSE(window->DrzewoLista->isEnabled());
 
     QTest::keyClick(window.get(), Qt::Key_F1);
-    TfrmHelp* help = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* h = qobject_cast<TfrmHelp*>(w))
-            help = h;
+    TfrmHelp* help = helpWindow();
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->navigator().history().value(0), appDir + "\\Pomoc - Selko\\h_index.html");
 

@@ -179,15 +179,24 @@ TEST(FakeAudioOutput, PlaysMp3FilesAndRefusesOtherFiles)
     EXPECT_EQ(out.played()[0].wav, testsupport::readAll(FIXTURES_DIR "/tone.mp3"));
 }
 
-// Plays on the real output device; skipped where there is none (no sound server).
-TEST(QtAudioOutput, PlaysAsynchronouslyAndANewSoundCutsTheOldOne)
-{
+// The real output's tests: an application object, and a device to play on
+// (skipped where there is none: no sound server).
+class QtAudioOutputTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (QMediaDevices::defaultAudioOutput().isNull())
+            GTEST_SKIP() << "no audio output device";
+    }
+
     int argc = 1;
-    char name[] = "audio_tests";
-    char* argv[] = {name};
-    QCoreApplication app(argc, argv);
-    if (QMediaDevices::defaultAudioOutput().isNull())
-        GTEST_SKIP() << "no audio output device";
+    char name[12] = "audio_tests";
+    char* argv[1] = {name};
+    QCoreApplication app{argc, argv};
+};
+
+TEST_F(QtAudioOutputTest, PlaysAsynchronouslyAndANewSoundCutsTheOldOne)
+{
 
     QtAudioOutput out;
     EXPECT_FALSE(out.playWav("RIFF junk"));
@@ -211,16 +220,9 @@ TEST(QtAudioOutput, PlaysAsynchronouslyAndANewSoundCutsTheOldOne)
     EXPECT_FALSE(out.isPlaying());
 }
 
-// Decodes an MP3 through the platform's decoder and plays it; skipped without
-// an output device.
-TEST(QtAudioOutput, DecodesAndPlaysAnMp3File)
+// Decodes an MP3 through the platform's decoder and plays it.
+TEST_F(QtAudioOutputTest, DecodesAndPlaysAnMp3File)
 {
-    int argc = 1;
-    char name[] = "audio_tests";
-    char* argv[] = {name};
-    QCoreApplication app(argc, argv);
-    if (QMediaDevices::defaultAudioOutput().isNull())
-        GTEST_SKIP() << "no audio output device";
 
     QtAudioOutput out;
     ASSERT_TRUE(out.playFile(FIXTURES_DIR "/tone.mp3"));

@@ -1,14 +1,7 @@
-#include "Clock.h"
-#include "FakeAudioOutput.h"
-#include "FakeMessageService.h"
-#include "Installation.h"
-#include "RecordingSkin.h"
-#include "ShellContext.h"
-#include "SkinFonts.h"
 #include "TLumBelka.h"
 #include "TLumResButton.h"
 #include "THtmlView.h"
-#include "TUstawienia.h"
+#include "TestShellContext.h"
 #include "TestSupport.h"
 #include "TfrmHelp.h"
 #include "WinPath.h"
@@ -27,28 +20,6 @@
 #include <QTextDocument>
 
 namespace {
-
-class WidgetsEnvironment final : public testing::Environment {
-public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "reference_ui_tests";
-        static char* argv[] = {name, nullptr};
-        m_app = new QApplication(argc, argv);
-        InstallSkinFonts();
-    }
-    void TearDown() override
-    {
-        delete m_app;
-        m_app = nullptr;
-    }
-
-private:
-    QApplication* m_app = nullptr;
-};
-
-[[maybe_unused]] testing::Environment* const g_env = testing::AddGlobalTestEnvironment(new WidgetsEnvironment);
 
 // Where the link `href` of the page shown sits in the view's viewport.
 QPoint linkPosition(THtmlView* view, const QString& href)
@@ -80,7 +51,7 @@ void clickLink(THtmlView* view, const QString& href)
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
 }
 
-class HelpWindow : public testing::Test {
+class HelpWindow : public testing::Test, protected TestShellContext {
 protected:
     void SetUp() override
     {
@@ -96,7 +67,6 @@ protected:
         settings.User.Login = QStringLiteral("Ola");
         settings.User.Gender = QStringLiteral("K");
         settings.User.Figure = 12;
-        ctx = std::make_unique<ShellContext>(ShellContext{inst, settings, skin.record(), messages, audio, clock});
         caller.setObjectName(QStringLiteral("frmMain"));
     }
     void TearDown() override
@@ -108,13 +78,6 @@ protected:
     QString page() const { return window->HTML->FileName(); }
 
     QTemporaryDir tmp;
-    Installation inst;
-    TUstawienia settings;
-    RecordingSkin skin;
-    FakeMessageService messages;
-    FakeAudioOutput audio;
-    FixedClock clock{QDate(2024, 3, 10)};
-    std::unique_ptr<ShellContext> ctx;
     QWidget caller;
     QPointer<TfrmHelp> window;
 };
@@ -124,7 +87,7 @@ protected:
 TEST_F(HelpWindow, MissingFirstPageShowsTheNoticeAndNoWindow)
 {
     const int before = QApplication::topLevelWidgets().size();
-    EXPECT_EQ(TfrmHelp::ShowHelp(*ctx, "h_brak.html#a1", &caller), nullptr);
+    EXPECT_EQ(TfrmHelp::ShowHelp(ctx, "h_brak.html#a1", &caller), nullptr);
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0].text, "Nie znaleziono strony pomocy.");
     EXPECT_EQ(messages.shown[0].caption, "Informacja");
@@ -134,7 +97,7 @@ TEST_F(HelpWindow, MissingFirstPageShowsTheNoticeAndNoWindow)
 
 TEST_F(HelpWindow, OpensAtTheAnchorAndFollowsLinksBackAndForth)
 {
-    window = TfrmHelp::ShowHelp(*ctx, "/h_exer.html#a10", &caller);
+    window = TfrmHelp::ShowHelp(ctx, "/h_exer.html#a10", &caller);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->geometry(), QRect(0, 0, 1024, 768));
@@ -173,7 +136,7 @@ TEST_F(HelpWindow, OpensAtTheAnchorAndFollowsLinksBackAndForth)
 
 TEST_F(HelpWindow, HandbookFollowsFoldersAndParentLinksAndPlaysSounds)
 {
-    window = TfrmHelp::ShowHandbook(*ctx, &caller);
+    window = TfrmHelp::ShowHandbook(ctx, &caller);
     ASSERT_NE(window, nullptr);
     const QString root = inst.appDir + "\\Podrecznik\\";
     EXPECT_EQ(page(), root + "index.html");
@@ -215,7 +178,7 @@ TEST_F(HelpWindow, HandbookFollowsFoldersAndParentLinksAndPlaysSounds)
 
 TEST_F(HelpWindow, HandbookPageFromAnExercise)
 {
-    window = TfrmHelp::ShowHelp(*ctx, "Podrecznik\\h\\b.html", &caller);
+    window = TfrmHelp::ShowHelp(ctx, "Podrecznik\\h\\b.html", &caller);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->navigator().handbook());
     clickLink(window->HTML, "Podrecznik\\index.html");
@@ -225,7 +188,7 @@ TEST_F(HelpWindow, HandbookPageFromAnExercise)
 
 TEST_F(HelpWindow, PagesAreDecodedByTheirDeclaredOrDefaultCharset)
 {
-    window = TfrmHelp::ShowHelp(*ctx, "Podrecznik\\g\\cp1250.html", &caller);
+    window = TfrmHelp::ShowHelp(ctx, "Podrecznik\\g\\cp1250.html", &caller);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->HTML->toPlainText().contains("Zażółć gęślą jaźń"));
     window->HTML->LoadFromFile(inst.appDir + "\\Podrecznik\\g\\latin2.html");
@@ -237,7 +200,7 @@ TEST_F(HelpWindow, ResourcesComeOnlyFromInsideTheInstallation)
 {
     testsupport::writeAll(tmp.path() + "/outside.png", testsupport::readAll(inst.appDir + "/Podrecznik/obrazek.png"));
     testsupport::writeAll(tmp.path() + "/outside.html", "<p>secret</p>");
-    window = TfrmHelp::ShowHelp(*ctx, "Podrecznik\\g\\outside.html", &caller);
+    window = TfrmHelp::ShowHelp(ctx, "Podrecznik\\g\\outside.html", &caller);
     ASSERT_NE(window, nullptr);
     QTextDocument* doc = window->HTML->document();
     const QUrl base = doc->baseUrl();
@@ -263,7 +226,7 @@ TEST_F(HelpWindow, ResourcesComeOnlyFromInsideTheInstallation)
 
 TEST_F(HelpWindow, PrintsThePageToAPrinter)
 {
-    window = TfrmHelp::ShowHelp(*ctx, "h_exer.html", &caller);
+    window = TfrmHelp::ShowHelp(ctx, "h_exer.html", &caller);
     ASSERT_NE(window, nullptr);
     const QString pdf = tmp.path() + "/help.pdf";
     window->setPrinterSource([pdf](QWidget*) {
@@ -283,7 +246,7 @@ TEST_F(HelpWindow, PrintsThePageToAPrinter)
 TEST_F(HelpWindow, ClosingShowsTheCallerAgain)
 {
     caller.hide();
-    window = TfrmHelp::ShowHelp(*ctx, "h_index.html", &caller);
+    window = TfrmHelp::ShowHelp(ctx, "h_index.html", &caller);
     ASSERT_NE(window, nullptr);
     QTest::mouseClick(window->btnBelkaWroc, Qt::LeftButton);
     EXPECT_TRUE(caller.isVisible());
@@ -293,11 +256,24 @@ TEST_F(HelpWindow, ClosingShowsTheCallerAgain)
 
 TEST_F(HelpWindow, ExitQuestionAndLoginWindowWithoutLearner)
 {
-    window = TfrmHelp::ShowHelp(*ctx, "h_index.html", false, &caller, false);
+    window = TfrmHelp::ShowHelp(ctx, "h_index.html", false, &caller, false);
     ASSERT_NE(window, nullptr);
     messages.defaultAnswer = 0;
     QTest::mouseClick(window->LumResButton1, Qt::LeftButton);
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0].kind, MsgBoxKind::Question);
     EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(HelpWindow, ContentsButtonOffersTheWayBack)
+{
+    window = TfrmHelp::ShowHelp(ctx, "h_film.html", &caller);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->btnWroc->isHidden());
+    QTest::mouseClick(window->btnSpis, Qt::LeftButton);
+    EXPECT_EQ(page(), inst.appDir + "\\Pomoc - Selko\\h_index.html");
+    EXPECT_FALSE(window->btnWroc->isHidden());
+    QTest::mouseClick(window->btnWroc, Qt::LeftButton);
+    EXPECT_EQ(page(), inst.appDir + "\\Pomoc - Selko\\h_film.html");
+    EXPECT_TRUE(window->btnWroc->isHidden());
 }

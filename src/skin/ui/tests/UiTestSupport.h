@@ -2,6 +2,7 @@
 
 #include "RecordingSkin.h"
 #include "SkinCanvas.h"
+#include "WidgetTestApp.h"
 
 #include <QImage>
 #include <QString>
@@ -10,11 +11,6 @@
 
 #include <ostream>
 #include <vector>
-
-// Readable geometry in failure messages.
-void PrintTo(const QPoint& p, std::ostream* os);
-void PrintTo(const QSize& s, std::ostream* os);
-void PrintTo(const QRect& r, std::ostream* os);
 
 namespace uitest {
 
