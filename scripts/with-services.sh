@@ -20,22 +20,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-if command -v Xvfb >/dev/null; then
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$RUN_DIR/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    for _ in $(seq 50); do
-      [ -e "/tmp/.X11-unix/X$n" ] && break
-      sleep 0.1
-    done
-    if kill -0 "$XVFB_PID" 2>/dev/null; then
-      export DISPLAY=":$n"
-      break
-    fi
-    XVFB_PID=""
-  done
-fi
+source "$(dirname "$0")/lib/xvfb.sh"
+start_xvfb 90 140 "$RUN_DIR/xvfb.log"
 
 if command -v pulseaudio >/dev/null; then
   export XDG_RUNTIME_DIR="$RUN_DIR"

@@ -32,6 +32,7 @@ QStringList FormPictureNames()
         names << QStringLiteral("Typ_") + suffix;
     for (const QString& suffix : KindIconSuffixes())
         names << QStringLiteral("Typ_g_") + suffix;
+    names << ShellPictureNames();
     return names;
 }
 
@@ -39,7 +40,7 @@ QImage DrawFormPicture(const QString& name)
 {
     if (!FormPictureNames().contains(name))
         return {};
-    for (auto draw : {DrawGlyphPicture, DrawRowPicture, DrawKindIcon})
+    for (auto draw : {DrawGlyphPicture, DrawRowPicture, DrawKindIcon, DrawShellPicture})
         if (std::optional<QImage> picture = draw(name))
             return *picture;
     return {};

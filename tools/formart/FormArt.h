@@ -8,7 +8,9 @@
 
 // The pictures the course windows keep with their layouts (the navigation
 // form's glyphs, the table of contents' rows, kind icons, level marks and
-// result bars, the help window's pictures), drawn in the sample skin's style.
+// result bars, the help window's pictures) and the shell's windows (the login
+// list's highlight and icons, check boxes, entry pictures, flags), drawn in
+// the sample skin's style.
 // They are compiled into the program as Qt resources under ":/forms/".
 
 // Every picture name, in a fixed order.

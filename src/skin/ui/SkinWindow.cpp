@@ -53,3 +53,15 @@ TLumResButton* DialogButton(QWidget* parent, const char* name, const QRect& geom
     b->setCaption(caption);
     return b;
 }
+
+TLumResButton* FrameCloseButton(QWidget* parent, const char* name, int dialogWidth)
+{
+    auto* b = new TLumResButton(parent);
+    b->setObjectName(QLatin1String(name));
+    b->setSkladowe(TElementy::el9);
+    b->setFlat(true);
+    b->setGeometry(dialogWidth - 46, 10, 22, 22);
+    b->setCaption(QStringLiteral("X"));
+    b->setFontColor(Qt::white);
+    return b;
+}

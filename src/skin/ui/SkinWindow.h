@@ -24,3 +24,8 @@ TAALabel* WhiteLabel(QWidget* parent, const char* name, const QRect& geometry, c
 
 // A command button of a standard window: size class roz32, face index 2, white caption.
 TLumResButton* DialogButton(QWidget* parent, const char* name, const QRect& geometry, const QString& caption);
+
+// The close button of a dialog frame: a flat 22 × 22 nine-piece button with a
+// white "X" in the bar's right end of a dialog `dialogWidth` wide; it shows
+// its face only while the mouse is over it.
+TLumResButton* FrameCloseButton(QWidget* parent, const char* name, int dialogWidth);

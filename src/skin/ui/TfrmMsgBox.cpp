@@ -23,15 +23,7 @@ TfrmMsgBox::TfrmMsgBox(const SkinRecord& skin, std::function<int()> interfaceLan
     btnNie = DialogButton(this, "btnNie", QRect(300, 182, 100, 32), QString());
     btnOK = DialogButton(this, "btnOK", QRect(299, 182, 100, 32), QStringLiteral("OK"));
 
-    // The close button sits in the bar's right end; it shows its face only
-    // while the mouse is over it.
-    LumResButton1 = new TLumResButton(this);
-    LumResButton1->setObjectName(QStringLiteral("LumResButton1"));
-    LumResButton1->setSkladowe(TElementy::el9);
-    LumResButton1->setFlat(true);
-    LumResButton1->setGeometry(423 - 46, 10, 22, 22);
-    LumResButton1->setCaption(QStringLiteral("X"));
-    LumResButton1->setFontColor(Qt::white);
+    LumResButton1 = FrameCloseButton(this, "LumResButton1", 423);
 
     connect(btnTak, &TLumResButton::clicked, this, [this] { finish(1); });
     connect(btnOK, &TLumResButton::clicked, this, [this] { finish(1); });

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Screenshots of the login, main, settings, table-of-contents and help windows
+# of the program on a copy of the mode-1 sample installation, taken on a
+# virtual X display while xdotool drives the program:
+#   scripts/screenshots.sh [OUTDIR]    (default: BUILD_DIR/screenshots)
+# writes OUTDIR/login.png, main.png, settings.png, selection.png, help.png.
+# The sample installation is built first when it is missing.
+set -uo pipefail
+source "$(dirname "$0")/lib/drive-orvanta.sh"
+OUT=${1:-$ORV_BUILD/screenshots}
+SAMPLE=${SAMPLE_DIR:-$ORV_BUILD/sample}
+if [ ! -d "$SAMPLE/selko" ]; then
+  BUILD_DIR="$ORV_BUILD" bash "$ORV_ROOT/scripts/build-sample.sh" "$SAMPLE" || exit 1
+fi
+mkdir -p "$OUT"
+OUT=$(cd "$OUT" && pwd)
+trap orv_stop EXIT
+fail() { echo "screenshots: $*" >&2; exit 1; }
+orv_start_on_sample "$SAMPLE" || fail "the program did not start"
+
+# Two profiles, then the login window with the mouse over the first entry
+# (its highlight and the change and remove icons show).
+orv_click $ORV_CREATE_PROFILE
+sleep 1
+orv_click $ORV_PROFILE_LOGIN
+orv_type "Anna"
+orv_click $ORV_PROFILE_OK
+sleep 1
+orv_click $ORV_CREATE_PROFILE
+sleep 1
+orv_click $ORV_PROFILE_LOGIN
+orv_type "Piotr"
+orv_click $ORV_PROFILE_MAN
+orv_click $ORV_PROFILE_STYLE2
+orv_click $ORV_PROFILE_OK
+sleep 1
+orv_move 600 150
+orv_move $ORV_FIRST_ENTRY
+orv_shot "$OUT/login.png"
+
+orv_click $ORV_FIRST_ENTRY
+orv_wait_role frmMain 20 || fail "the main window did not show"
+orv_move 700 300   # over the reviews entry: its frame shows
+orv_shot "$OUT/main.png"
+
+orv_click $ORV_SETTINGS
+sleep 1.5
+orv_shot "$OUT/settings.png"
+orv_key Escape
+
+orv_click $ORV_HELP
+sleep 2
+orv_shot "$OUT/help.png"
+orv_key Escape
+orv_click 415 24   # the help window's back button (330, 0; 170 x 48)
+sleep 1
+
+orv_wait_role frmMain 20 || fail "the main window did not come back after help"
+orv_click $ORV_LEARNING
+orv_wait_role frmWyborCwiczenia 20 || fail "the table of contents did not show"
+orv_click 286 735   # btnExpand (203, 724; 167 x 22): every group open
+orv_move 500 250
+orv_shot "$OUT/selection.png"
+
+for f in login main settings help selection; do
+  echo "$OUT/$f.png"
+done

@@ -1,0 +1,8 @@
+#include "ModalRunner.h"
+
+#include <QDialog>
+
+void ExecModalRunner::run(QDialog& dialog)
+{
+    dialog.exec();
+}
