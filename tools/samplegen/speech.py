@@ -25,11 +25,11 @@ class Part:
         return "%s|%s|%s" % (self.voice, self.start, self.text)
 
 
-def parse_parts(spec, default_voice):
+def parse_parts(line_text, default_voice):
     """Parts of a manifest text: parts are separated by "||"; a part may begin
     with "@<second>" (its start) and "~<voice>" (who says it)."""
     parts = []
-    for raw in spec.split("||"):
+    for raw in line_text.split("||"):
         words = raw.strip().split(" ")
         start, voice = None, default_voice
         while words and (words[0].startswith("@") or words[0].startswith("~")):
