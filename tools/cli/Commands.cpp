@@ -8,6 +8,8 @@ int CliRecord(const CliArgs&, CliIo&);
 int CliNormalize(const CliArgs&, CliIo&);
 int CliCheck(const CliArgs&, CliIo&);
 int CliDictionary(const CliArgs&, CliIo&);
+int CliTrainerTask(const CliArgs&, CliIo&);
+int CliTrainerSlownik(const CliArgs&, CliIo&);
 
 const std::vector<CliCommand>& AllCliCommands()
 {
@@ -34,6 +36,11 @@ const std::vector<CliCommand>& AllCliCommands()
         {"dictionary",
          "dictionary [--app-dir DIR] [--file PATH] [--translations] [--whole-words] [--prefix] TEXT | --form WORD",
          "translations whole-words prefix", CliDictionary},
+        {"trainer-task", "trainer-task WORD/WORD/...           write tmp.dct and tmp.lat here from slownik.dct, tmp0.dct",
+         "", CliTrainerTask},
+        {"trainer-slownik",
+         "trainer-slownik [--cmudict F] [--lessons F,F] [--words W/W] [--out DIR]  build slownik.dct and tmp0.dct",
+         "", CliTrainerSlownik},
     };
     return commands;
 }
