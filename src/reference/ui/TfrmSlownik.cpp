@@ -353,20 +353,20 @@ QList<TLumResButton*> TfrmSlownik::letterButtons() const
 void TfrmSlownik::createLetterButtons()
 {
     destroyLetterButtons();
-    for (const LetterButtonSpec& spec : LetterButtons(uiText(DictionaryUiText::AllEntries, QStringLiteral("Wszystkie")))) {
+    for (const LetterButtonSpec& letter : LetterButtons(uiText(DictionaryUiText::AllEntries, QStringLiteral("Wszystkie")))) {
         auto* b = new TLumResButton(this);
-        b->setObjectName(spec.name);
+        b->setObjectName(letter.name);
         b->setRozmiar(TRozmiar::roz22);
         b->setGrafikaIndex(7);
-        b->setGeometry(spec.x, spec.y, spec.width, 22);
-        b->setCaption(spec.caption);
-        b->setTag(spec.tag);
+        b->setGeometry(letter.x, letter.y, letter.width, 22);
+        b->setCaption(letter.caption);
+        b->setTag(letter.tag);
         b->setAlignment(TLumResButtonAlignment::taCenter);
         b->setFont(SkinFont(b->font().family(), 10));
         b->setFontColor(kLetterColour);
         b->setKorektaCaption(-2);
         b->setShowCaption(true);
-        connect(b, &TLumResButton::clicked, this, [this, tag = spec.tag] { PressLetter(tag); });
+        connect(b, &TLumResButton::clicked, this, [this, tag = letter.tag] { PressLetter(tag); });
         b->show();
     }
     ApplySkin(this, m_ctx.skin);
