@@ -68,19 +68,28 @@ double power(const std::vector<double>& x, double hz, int rate)
     return s1 * s1 + s2 * s2 - c * s1 * s2;
 }
 
+// The shared player on the real device and clock, with a recording window.
+struct RealPlayerRig : mediatest::ContextRig {
+    QtMediaClock clock;
+    QtMediaPlayer device;
+    FakePlayerWindow window;
+    SharedPlayer player{device, clock, messages, window};
+    int done = 0;
+    RealPlayerRig()
+    {
+        player.OnQueueDone = [this] { ++done; };
+    }
+};
+
 } // namespace
 
 TEST(RealPlayback, EveryKindOfFilePlaysToItsEndInAQueue)
 {
     SKIP_WITHOUT_SOUND_SERVER();
-    mediatest::ContextRig c;
-    QtMediaClock clock;
-    QtMediaPlayer device;
-    FakePlayerWindow window;
-    SharedPlayer player(device, clock, c.messages, window);
-
-    int done = 0;
-    player.OnQueueDone = [&] { ++done; };
+    RealPlayerRig c;
+    SharedPlayer& player = c.player;
+    FakePlayerWindow& window = c.window;
+    int& done = c.done;
     for (const char* f : {"tone.wav", "tone.mp3", "tone.ogg", "clip.mpg"})
         player.EnqueueFile(mediatest::fixture(QString::fromLatin1(f)));
     player.PlayQueue(false);
@@ -119,13 +128,9 @@ TEST(RealPlayback, AVideoPlaysInThePlayerWindow)
 TEST(RealPlayback, AFileThatIsNoSoundIsReportedAndEndsTheChain)
 {
     SKIP_WITHOUT_SOUND_SERVER();
-    mediatest::ContextRig c;
-    QtMediaClock clock;
-    QtMediaPlayer device;
-    FakePlayerWindow window;
-    SharedPlayer player(device, clock, c.messages, window);
-    int done = 0;
-    player.OnQueueDone = [&] { ++done; };
+    RealPlayerRig c;
+    SharedPlayer& player = c.player;
+    int& done = c.done;
     player.EnqueueFile(mediatest::fixture("damaged.mp3"));
     player.EnqueueFile(mediatest::fixture("tone.wav"));
     player.PlayQueue(false);

@@ -1,8 +1,7 @@
 #include "SoundServer.h"
 
 #include "SkinFonts.h"
-
-#include <QApplication>
+#include "WidgetsEnvironment.h"
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -12,28 +11,9 @@
 
 namespace {
 
-// One QApplication for the whole run (the video widget needs Qt Gui).
-class WidgetsEnvironment final : public testing::Environment {
-public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "media_tests";
-        static char* argv[] = {name, nullptr};
-        m_app = new QApplication(argc, argv);
-        InstallSkinFonts();
-    }
-    void TearDown() override
-    {
-        delete m_app;
-        m_app = nullptr;
-    }
-
-private:
-    QApplication* m_app = nullptr;
-};
-
-[[maybe_unused]] testing::Environment* const g_env = testing::AddGlobalTestEnvironment(new WidgetsEnvironment);
+// The video widget needs Qt Gui, the windows the program's fonts.
+[[maybe_unused]] testing::Environment* const g_env =
+    testing::AddGlobalTestEnvironment(new testsupport::WidgetsEnvironment([] { InstallSkinFonts(); }));
 
 } // namespace
 

@@ -10,6 +10,7 @@
 
 #include "ShellContext.h"
 #include "TestSupport.h"
+#include "WidgetsEnvironment.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -20,27 +21,8 @@
 
 namespace {
 
-class WidgetsEnvironment final : public testing::Environment {
-public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "slownik_window_tests";
-        static char* argv[] = {name, nullptr};
-        m_app = new QApplication(argc, argv);
-        InstallSkinFonts();
-    }
-    void TearDown() override
-    {
-        delete m_app;
-        m_app = nullptr;
-    }
-
-private:
-    QApplication* m_app = nullptr;
-};
-
-[[maybe_unused]] testing::Environment* const g_env = testing::AddGlobalTestEnvironment(new WidgetsEnvironment);
+[[maybe_unused]] testing::Environment* const g_env =
+    testing::AddGlobalTestEnvironment(new testsupport::WidgetsEnvironment([] { InstallSkinFonts(); }));
 
 // The window on the fixture dictionary (22 entries), shown.
 struct SlownikRig {
