@@ -6,7 +6,9 @@
 
 ClockedAudioInput::ClockedAudioInput(const IMediaClock& clock) : m_clock(clock)
 {
-    m_signal = [](qint64 i, int rate) { return int16_t(std::lround(8000 * std::sin(2 * M_PI * 440.0 * double(i) / rate))); };
+    m_signal = [](qint64 i, int rate) {
+        return int16_t(std::lround(8000 * std::sin(2 * M_PI * 440.0 * double(i) / rate)));
+    };
 }
 
 Status ClockedAudioInput::start(int sampleRate)

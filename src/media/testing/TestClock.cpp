@@ -13,7 +13,8 @@ struct TestClock::TimerState {
 
 class FakeTimer final : public ITimer {
 public:
-    FakeTimer(TestClock& clock, std::shared_ptr<TestClock::TimerState> state) : m_clock(clock), m_state(std::move(state))
+    FakeTimer(TestClock& clock, std::shared_ptr<TestClock::TimerState> state)
+        : m_clock(clock), m_state(std::move(state))
     {
     }
     void start() override

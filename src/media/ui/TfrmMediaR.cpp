@@ -64,7 +64,8 @@ TfrmMediaR::TfrmMediaR(ShellContext& ctx, MediaDevices devices, QWidget* parent)
     m_clock = devices.clock;
     m_mci = std::make_unique<MciRecorder>(*devices.microphone, *m_clock);
     m_recorder = std::make_unique<VoiceRecorder>(*m_mci, ctx.messages);
-    m_player = std::make_unique<SharedPlayer>(*devices.player, *m_clock, ctx.messages, static_cast<IPlayerWindow&>(*this));
+    m_player = std::make_unique<SharedPlayer>(*devices.player, *m_clock, ctx.messages,
+                                              static_cast<IPlayerWindow&>(*this));
 
     connect(btnPlay, &TLumResButton::clicked, this, [this] { m_player->ResumeOrPlay(); });
     connect(btnPause, &TLumResButton::clicked, this, [this] { m_player->TogglePause(); });

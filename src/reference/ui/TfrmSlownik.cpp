@@ -353,7 +353,8 @@ QList<TLumResButton*> TfrmSlownik::letterButtons() const
 void TfrmSlownik::createLetterButtons()
 {
     destroyLetterButtons();
-    for (const LetterButtonSpec& letter : LetterButtons(uiText(DictionaryUiText::AllEntries, QStringLiteral("Wszystkie")))) {
+    const QString all = uiText(DictionaryUiText::AllEntries, QStringLiteral("Wszystko"));
+    for (const LetterButtonSpec& letter : LetterButtons(all)) {
         auto* b = new TLumResButton(this);
         b->setObjectName(letter.name);
         b->setRozmiar(TRozmiar::roz22);
@@ -387,9 +388,10 @@ void TfrmSlownik::showEvent(QShowEvent* e)
     waitForDictionary(); // loaded long before, unless shown during start-up
     m_model.PrepareShowing();
     createLetterButtons();
-    rdSzukajSlowka->setCaption(uiText(DictionaryUiText::SearchWords, QStringLiteral("w słówkach")));
-    rdSzukajTlumaczenia->setCaption(uiText(DictionaryUiText::SearchTranslations, QStringLiteral("w tłumaczeniach")));
-    chkCaleWyrazy->setCaption(uiText(DictionaryUiText::WholeWords, QStringLiteral("całe wyrazy")));
+    rdSzukajSlowka->setCaption(uiText(DictionaryUiText::SearchWords, QStringLiteral("Szukaj w słowach")));
+    rdSzukajTlumaczenia->setCaption(
+        uiText(DictionaryUiText::SearchTranslations, QStringLiteral("Szukaj w tłumaczeniach")));
+    chkCaleWyrazy->setCaption(uiText(DictionaryUiText::WholeWords, QStringLiteral("Tylko całe wyrazy")));
     LumDialogWindow1->setCaption(uiText(DictionaryUiText::Caption, QStringLiteral("Słownik")));
     rdSzukajSlowka->setChecked(true);
     rdSzukajTlumaczenia->setChecked(false);

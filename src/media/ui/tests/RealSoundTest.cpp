@@ -152,7 +152,8 @@ TEST(RealRecording, AToneThroughTheNullSinkIsRecordedInTheFixedFormat)
     QtAudioOutput speaker;
     const QString path = dir.path() + "/usr_slowkaRec.wav";
 
-    ASSERT_TRUE(frmMediaR.StartRecording(path)) << (c.messages.shown.isEmpty() ? "" : c.messages.shown[0].text.toStdString());
+    ASSERT_TRUE(frmMediaR.StartRecording(path))
+        << (c.messages.shown.isEmpty() ? "" : c.messages.shown[0].text.toStdString());
     idle(300);
     ASSERT_TRUE(speaker.playWav(tone(1000, 1200)));
     ASSERT_TRUE(waitFor([&] { return !speaker.isPlaying(); }, 10000));
