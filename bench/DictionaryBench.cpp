@@ -1,4 +1,6 @@
-// Dictionary search and loading on 200 000 generated entries.
+// Dictionary search and loading on 200 000 generated entries, and on the
+// dictionary of the sample installation when it has been built
+// (build/sample/selko/Config/Slownik.txt, or ORVANTA_SAMPLE_DIR/selko/...).
 //
 // Each figure is reported beside a floor measured in the same run, so the
 // ratios hardly depend on the machine or its load. "ms" and the ratios come
@@ -128,31 +130,38 @@ const SearchCase kSearchCases[] = {
     {"in", SearchField::Words, true},
 };
 
-void BM_SearchBox(benchmark::State& state)
+// Runs the search box of `model` on case `c` in the benchmark loop, then times
+// it beside a plain scan of the same headwords and labels the row.
+void measureSearchBox(benchmark::State& state, DictionaryModel& model, const SearchCase& c)
 {
-    const SearchCase& c = kSearchCases[state.range(0)];
-    DictionaryModel model;
-    model.setEntries(generatedEntries());
     model.setSearchField(c.field);
     model.setWholeWords(c.wholeWords);
     const QString text = QString::fromLatin1(c.text);
-
     for (auto _ : state)
         benchmark::DoNotOptimize(model.SearchBox(text));
 
     QStringList keys;
-    for (const TDane& e : generatedEntries())
+    for (const TDane& e : model.entries())
         keys << e.word.toLower();
     const auto [search, scan] = fastestInTurn(
         30, [&] { benchmark::DoNotOptimize(model.SearchBox(text)); },
         [&] { benchmark::DoNotOptimize(plainScan(keys, text)); });
-    state.SetLabel(QStringLiteral("%1 %2%3, %4 results")
+    state.SetLabel(QStringLiteral("%1 %2%3, %4 of %5 entries")
                        .arg(QString::fromLatin1(c.text), c.field == SearchField::Words ? "words" : "translations",
                             c.wholeWords ? ", whole words" : "")
                        .arg(model.listCount())
+                       .arg(model.entries().size())
                        .toStdString());
+    state.counters["entries"] = double(model.entries().size());
     state.counters["ms"] = search * 1e3;
     state.counters["x_scan"] = search / scan;
+}
+
+void BM_SearchBox(benchmark::State& state)
+{
+    DictionaryModel model;
+    model.setEntries(generatedEntries());
+    measureSearchBox(state, model, kSearchCases[state.range(0)]);
 }
 BENCHMARK(BM_SearchBox)->DenseRange(0, int(std::size(kSearchCases)) - 1)->Unit(benchmark::kMillisecond);
 
@@ -212,6 +221,66 @@ void BM_SetEntries(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SetEntries)->Unit(benchmark::kMillisecond);
+
+// The sample installation's dictionary; empty when the sample is not built.
+QString sampleDictionary()
+{
+    const QString dir = qEnvironmentVariable("ORVANTA_SAMPLE_DIR", QStringLiteral(SAMPLE_DIR));
+    const QString path = dir + QStringLiteral("/selko/Config/Slownik.txt");
+    return QFile::exists(path) ? path : QString();
+}
+
+// Loading the sample dictionary as the window does at start-up: reading the
+// file and building the search index (the program does both on its loader
+// thread; here they run on this one, so thread CPU time counts them).
+void BM_SampleLoad(benchmark::State& state)
+{
+    const QString path = sampleDictionary();
+    if (path.isEmpty()) {
+        state.SkipWithError("no sample dictionary (bash scripts/build-sample.sh build/sample)");
+        return;
+    }
+    qsizetype entries = 0;
+    const auto load = [&] {
+        auto file = WczytajDane(path);
+        const DictionaryIndex index(file.ok() ? file->entries : QList<TDane>{});
+        entries = index.entries().size();
+    };
+    for (auto _ : state)
+        load();
+    const auto [whole, readOnly] = fastestInTurn(5, load, [&] { benchmark::DoNotOptimize(WczytajDane(path).ok()); });
+    state.counters["entries"] = double(entries);
+    state.counters["ms"] = whole * 1e3;
+    state.counters["read_ms"] = readOnly * 1e3;
+}
+BENCHMARK(BM_SampleLoad)->Unit(benchmark::kMillisecond);
+
+// The search box on the sample dictionary: a word, the one-letter texts that
+// match most entries, and a text found nowhere (its endings tried first).
+void BM_SampleSearch(benchmark::State& state)
+{
+    static const SearchCase cases[] = {
+        {"cat", SearchField::Words, false},
+        {"a", SearchField::Words, false},
+        {"e", SearchField::Translations, false},
+        {"in", SearchField::Words, true},
+        {"qqzes", SearchField::Words, false},
+    };
+    const QString path = sampleDictionary();
+    if (path.isEmpty()) {
+        state.SkipWithError("no sample dictionary (bash scripts/build-sample.sh build/sample)");
+        return;
+    }
+    auto file = WczytajDane(path);
+    if (!file.ok()) {
+        state.SkipWithError(file.failure().text.toStdString().c_str());
+        return;
+    }
+    DictionaryModel model;
+    model.setEntries(file->entries);
+    measureSearchBox(state, model, cases[state.range(0)]);
+}
+BENCHMARK(BM_SampleSearch)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

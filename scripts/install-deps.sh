@@ -13,6 +13,7 @@ PKGS=(
   libpocketsphinx-dev libsphinxbase-dev pocketsphinx-en-us
   # playback back-ends (Qt Multimedia needs them at run time)
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
+  gstreamer1.0-plugins-bad # the MPEG program-stream demuxer of the course's videos
   # headless display and audio for tests and screenshots
   xvfb xauth xdotool x11-utils pulseaudio pulseaudio-utils imagemagick
   # fonts
