@@ -3,7 +3,10 @@
 #include "BodyCheckers.h"
 #include "BodyFiles.h"
 
+#include "Test2Exercise.h"
 #include "XmlFile.h"
+
+#include <exception>
 
 namespace {
 
@@ -100,14 +103,34 @@ QStringList ChoiceTextPicturePaths(const QString& tresc)
     return paths;
 }
 
-// Multiple-choice test: each question's sentence recording, played after the
-// answer from Media\Zdania under the name the file gives.
+// Multiple-choice test: the body as the window loads it (a body it cannot
+// load is one problem), each question's sentence recording, played after the
+// answer from Media\Zdania under the name the file gives, and the questions
+// the learner could never get past: a test without questions, and a question
+// none of whose rows is correct (the window asks it once and counts it wrong).
 void CheckTestFiles(const BodyCheckContext& ctx, QStringList& problems)
 {
     BodyFiles f(ctx, problems);
-    f.handbookPage(ChildText(f.body(), "html"));
-    for (pugi::xml_node g : f.body().child("grupy").children("grupa"))
-        f.media(QStringLiteral("Zdania"), ChildText(g, "media"), QStringLiteral("recording"));
+    Test2Content test;
+    try {
+        test = ReadTest2(ctx.document, 1, 0);
+    } catch (const std::exception& e) {
+        f.problem(QStringLiteral("the multiple-choice test window cannot load it (%1)").arg(QString::fromUtf8(e.what())));
+        return;
+    }
+    f.handbookPage(test.html);
+    for (const TGrupa& g : test.grupy)
+        f.media(QStringLiteral("Zdania"), g.media, QStringLiteral("recording"));
+    if (test.grupy.isEmpty())
+        f.problem(QStringLiteral("the test has no questions"));
+    for (const TGrupa& g : test.grupy) {
+        if (g.rows.isEmpty())
+            f.problem(QStringLiteral("question %1 has no answers").arg(g.number));
+        else if (g.firstCorrectRow() < 0)
+            f.problem(QStringLiteral("question %1 has no correct answer among its rows (poprawne \"%2\")")
+                          .arg(g.number)
+                          .arg(g.poprawne));
+    }
 }
 
 // Gap typing: the text recording (".wav" played as ".mp3") and the pictures

@@ -105,6 +105,37 @@ TEST(BodyRules, GapTypingInEachProgramMode)
               QStringList{"Flash movie Media\\Teksty\\ok.swf is missing"});
 }
 
+TEST(BodyRules, MultipleChoiceTestsLoadAsTheWindowLoadsThem)
+{
+    const QString right = "<grupa id='1'><naglowek>I &lt;am&gt; here.</naglowek><poprawne>9</poprawne>"
+                          "<odpowiedz id='1'>is</odpowiedz></grupa>";
+    struct Case {
+        const char* name;
+        QString body;
+        QStringList problems;
+    } const cases[] = {
+        {"a gap is always a correct row", "<grupy>" + right + "</grupy>", {}},
+        {"a language id that is not a number",
+         "<polecenie id='en'>Choose.</polecenie><grupy>" + right + "</grupy>",
+         {"the multiple-choice test window cannot load it ('en' is not a valid integer value: id)"}},
+        {"no questions", "<grupy/>", {"the test has no questions"}},
+        {"questions that cannot be answered right",
+         "<grupy>" + right
+             + "<grupa><naglowek>Q</naglowek><poprawne>1</poprawne><odpowiedz/></grupa>"
+               "<grupa><naglowek>Q</naglowek><poprawne>5</poprawne><odpowiedz>a</odpowiedz>"
+               "<odpowiedz>b</odpowiedz><odpowiedz>c</odpowiedz><odpowiedz>d</odpowiedz><odpowiedz>e</odpowiedz></grupa>"
+               "</grupy>",
+         {"question 2 has no answers", "question 3 has no correct answer among its rows (poprawne \"5\")"}},
+        {"recordings are looked for in Media\\Zdania",
+         "<grupy><grupa><media>q.wav</media><naglowek>&lt;a&gt;</naglowek></grupa></grupy>",
+         {"recording Media\\Zdania\\q.wav is missing"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(run(CheckTestFiles, 1, "", c.body), c.problems);
+    }
+}
+
 TEST(BodyRules, DialogueComprehensionNeedsTheLinesItMayHide)
 {
     const QString lines = "<kwestia sampel='a.wav' visible='1'/><kwestia sampel='b.wav' visible='0'/>";
@@ -133,7 +164,8 @@ TEST(BodyRules, NoMediaRootNoMediaProblems)
     Installation inst;
     inst.appDir = tmp.path();
     inst.programMode = 1;
-    const auto doc = ExerciseDocument::parse("<cwiczenie><config/><body><grupy><grupa><media>a.wav</media></grupa></grupy>"
+    const auto doc = ExerciseDocument::parse("<cwiczenie><config/><body><grupy><grupa><media>a.wav</media><naglowek>Q</naglowek>"
+                                             "<poprawne>1</poprawne><odpowiedz id='1'>a</odpowiedz></grupa></grupy>"
                                              "<html>a.html</html></body></cwiczenie>");
     ASSERT_TRUE(doc.ok());
     QStringList problems;
