@@ -2,10 +2,10 @@
 
 #include "TfrmCwiczenie.h"
 #include "TfrmNawigacja.h"
+#include "TfrmTest2.h"
 
 void RegisterExerciseWindows(TfrmNawigacja& nav, ExerciseServices& services)
 {
     // Each exercise kind adds its line here.
-    (void)nav;
-    (void)services;
+    nav.RegisterOpener(QStringLiteral("TfrmTest2"), OpenerFor<TfrmTest2>(services));
 }
