@@ -3,7 +3,9 @@
 # of the program on a copy of the mode-1 sample installation, taken on a
 # virtual X display while xdotool drives the program:
 #   scripts/screenshots.sh [OUTDIR]    (default: BUILD_DIR/screenshots)
-# writes OUTDIR/login.png, main.png, settings.png, selection.png, help.png.
+# writes OUTDIR/login.png, main.png, settings.png, selection.png, help.png,
+# and the exercise windows before and after their check (test2-before.png,
+# test2-after.png: the multiple-choice test "W kuchni – test").
 # The sample installation is built first when it is missing.
 set -uo pipefail
 source "$(dirname "$0")/lib/drive-orvanta.sh"
@@ -62,6 +64,23 @@ orv_click 286 735   # btnExpand (203, 724; 167 x 22): every group open
 orv_move 500 250
 orv_shot "$OUT/selection.png"
 
-for f in login main settings help selection; do
+# The multiple-choice test: its first question with the mouse over a row, then
+# answered to the end (a digit picks a row, the next button moves on; a
+# question comes back until it is answered right) with its result shown.
+orv_click 350 511   # "W kuchni - test"
+orv_wait_role frmTest2 20 || fail "the multiple-choice test did not open"
+sleep 1.5
+orv_click 651 469   # OK of the one-time notice about the dictionary
+orv_move 300 340
+orv_shot "$OUT/test2-before.png"
+for i in $(seq 1 90); do
+  xdotool key $(( i % 3 + 1 )); sleep 0.1
+  xdotool mousemove 885 716 click 1; sleep 0.1   # btn_Spr
+done
+orv_move 600 740
+sleep 1
+orv_shot "$OUT/test2-after.png"
+
+for f in login main settings help selection test2-before test2-after; do
   echo "$OUT/$f.png"
 done

@@ -46,11 +46,17 @@ QFont questionFont()
 }
 
 constexpr int kListGap = 20; // between the question and the answer list
+// The question and its answers stand on a light card, readable over any of
+// the background pictures; its content is inset by these.
+constexpr int kCardInsetX = 16;
+constexpr int kCardInsetY = 8;
+constexpr int kCardRadius = 12;
 
 } // namespace
 
 TfrmTest2::TfrmTest2(ExerciseServices& services, QWidget* parent) : TfrmCwiczenie(services, test2Options(), parent)
 {
+    setWindowRole(objectName()); // lets scripts on X11 tell the windows apart
     // The statistics notebook stands right of the exercise area.
     Obszar->setGeometry(40, 120, 760, 540);
     ScrollBar->setGeometry(805, 120, 21, 540);
@@ -62,7 +68,8 @@ TfrmTest2::TfrmTest2(ExerciseServices& services, QWidget* parent) : TfrmCwiczeni
     odpList->setIcon(OdpIcon());
     odpList->setIconOK(OdpIconOK());
     odpList->setIconWrong(OdpIconWrong());
-    odpList->setGeometry(0, 0, Obszar->width(), 0);
+    odpList->setFont(SkinFont(QStringLiteral("Verdana"), 11));
+    odpList->setGeometry(kCardInsetX, 0, Obszar->width() - 2 * kCardInsetX, 0);
     connect(odpList, &TLumOdpList::rowClicked, this, &TfrmTest2::PickRow);
 
     btn_Spr = new TLumResButton(this);
@@ -193,15 +200,22 @@ void TfrmTest2::layoutQuestion()
     m_picture = pictureOf(g);
     const QFontMetrics fm(questionFont());
     const QuestionMetrics metrics{[&fm](const QString& w) { return fm.horizontalAdvance(w); }, fm.height()};
-    m_layout = LayoutQuestion(g.text, metrics, Obszar->width(), m_picture.size(),
+    m_layout = LayoutQuestion(g.text, metrics, Obszar->width() - 2 * kCardInsetX, m_picture.size(),
                               m_picture.isNull() ? PicturePlacement::None : pic.placement);
+    // In the area's coordinates: inside the card.
+    for (QuestionWordPlace& w : m_layout.words)
+        w.rect.translate(kCardInsetX, kCardInsetY);
+    if (!m_layout.picture.isEmpty())
+        m_layout.picture.translate(kCardInsetX, kCardInsetY);
+    m_layout.height += kCardInsetY;
     placeAnswerList();
 }
 
 void TfrmTest2::placeAnswerList()
 {
-    odpList->setGeometry(0, m_layout.height + kListGap - scrollOffset(), Obszar->width(), 2000);
-    odpList->resize(Obszar->width(), std::max(1, odpList->contentHeight()));
+    const int width = Obszar->width() - 2 * kCardInsetX;
+    odpList->setGeometry(kCardInsetX, m_layout.height + kListGap - scrollOffset(), width, 2000);
+    odpList->resize(width, std::max(1, odpList->contentHeight()));
 }
 
 int TfrmTest2::PaintArea(QPainter& p)
@@ -211,11 +225,18 @@ int TfrmTest2::PaintArea(QPainter& p)
     if (m_run.questionCount() == 0) {
         p.setFont(questionFont());
         p.setPen(Qt::black);
-        DrawSmoothText(p, 0, kQuestionTop, NoQuestionsNotice());
+        DrawSmoothText(p, kCardInsetX, kCardInsetY + kQuestionTop, NoQuestionsNotice());
         return 0;
     }
     if (m_run.current() < 0)
         return 0;
+    const int height = m_layout.height + kListGap + odpList->contentHeight() + kCardInsetY;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QColor(255, 255, 255, 235));
+    p.setBrush(QColor(255, 255, 255, 224));
+    p.drawRoundedRect(QRectF(0.5, 0.5 + dy, Obszar->width() - 1, height - 1), kCardRadius, kCardRadius);
+    p.restore();
     if (!m_picture.isNull() && !m_layout.picture.isEmpty())
         p.drawImage(m_layout.picture.translated(0, dy), m_picture);
     p.setFont(questionFont());
@@ -225,7 +246,7 @@ int TfrmTest2::PaintArea(QPainter& p)
         DrawSmoothText(p, r.x(), r.y(), w.word);
         words().Add(w.word, r);
     }
-    return m_layout.height + kListGap + odpList->contentHeight();
+    return height;
 }
 
 // ---------------------------------------------------------------------------

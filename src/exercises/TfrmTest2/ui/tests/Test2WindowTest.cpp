@@ -338,13 +338,14 @@ TEST_F(Test2Window, TheQuestionPaintsItsWordsAndItsPictureAndLooksWordsUp)
     ASSERT_EQ(w->run().currentQuestion().number, 1);
     w->Obszar->grab();
     const QuestionLayout& l = w->questionLayout();
-    EXPECT_EQ(l.picture, QRect(0, 3, 60, 90)); // pc_a_1_L.png at the left edge
+    // pc_a_1_L.png at the left edge of the question's card (inset 16, 8).
+    EXPECT_EQ(l.picture, QRect(16, 8 + 3, 60, 90));
     ASSERT_FALSE(l.words.isEmpty());
     EXPECT_EQ(l.words[0].word, "Yesterday");
-    EXPECT_EQ(l.words[0].rect.x(), 60 + 36);
+    EXPECT_EQ(l.words[0].rect.x(), 16 + 60 + 36);
     EXPECT_EQ(l.words[2].word, "________");
     EXPECT_EQ(w->words().Count(), l.words.size());
-    EXPECT_EQ(w->Obszar->grab().toImage().pixelColor(30, 40), QColor(Qt::darkGreen));
+    EXPECT_EQ(w->Obszar->grab().toImage().pixelColor(46, 50), QColor(Qt::darkGreen));
 
     QTest::mouseClick(w->Obszar, Qt::RightButton, {}, l.words[0].rect.center());
     QTest::mouseClick(w->Obszar, Qt::RightButton, {}, QPoint(700, 5));
