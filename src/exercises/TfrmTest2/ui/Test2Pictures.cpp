@@ -22,49 +22,48 @@ QImage disc(const QColor& top, const QColor& bottom)
     return img;
 }
 
+// A disc with a mark drawn over it, antialiased.
+template <class Mark>
+QImage markedDisc(const QColor& top, const QColor& bottom, Mark mark)
+{
+    QImage i = disc(top, bottom);
+    QPainter p(&i);
+    p.setRenderHint(QPainter::Antialiasing);
+    mark(p);
+    return i;
+}
+
 } // namespace
 
 QImage OdpIcon()
 {
-    static const QImage img = [] {
-        QImage i = disc(QColor(0xE8, 0xF2, 0xFC), QColor(0x9E, 0xC4, 0xE8));
-        QPainter p(&i);
-        p.setRenderHint(QPainter::Antialiasing);
+    static const QImage img = markedDisc(QColor(0xE8, 0xF2, 0xFC), QColor(0x9E, 0xC4, 0xE8), [](QPainter& p) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x2F, 0x6F, 0xB5));
         p.drawEllipse(QRectF(7, 7, 6, 6));
-        return i;
-    }();
+    });
     return img;
 }
 
 QImage OdpIconOK()
 {
-    static const QImage img = [] {
-        QImage i = disc(QColor(0x7C, 0xE0, 0x8A), QColor(0x2E, 0x9C, 0x40));
-        QPainter p(&i);
-        p.setRenderHint(QPainter::Antialiasing);
+    static const QImage img = markedDisc(QColor(0x7C, 0xE0, 0x8A), QColor(0x2E, 0x9C, 0x40), [](QPainter& p) {
         p.setPen(QPen(Qt::white, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         QPainterPath tick;
         tick.moveTo(5.5, 10.5);
         tick.lineTo(8.5, 13.5);
         tick.lineTo(14.5, 6.5);
         p.drawPath(tick);
-        return i;
-    }();
+    });
     return img;
 }
 
 QImage OdpIconWrong()
 {
-    static const QImage img = [] {
-        QImage i = disc(QColor(0xF4, 0x8A, 0x80), QColor(0xC0, 0x30, 0x28));
-        QPainter p(&i);
-        p.setRenderHint(QPainter::Antialiasing);
+    static const QImage img = markedDisc(QColor(0xF4, 0x8A, 0x80), QColor(0xC0, 0x30, 0x28), [](QPainter& p) {
         p.setPen(QPen(Qt::white, 2.4, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(6.5, 6.5), QPointF(13.5, 13.5));
         p.drawLine(QPointF(13.5, 6.5), QPointF(6.5, 13.5));
-        return i;
-    }();
+    });
     return img;
 }

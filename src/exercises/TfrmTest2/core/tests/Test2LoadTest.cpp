@@ -1,3 +1,4 @@
+#include "RowsText.h"
 #include "TestSupport.h"
 #include "QuestionPicture.h"
 #include "Test2Exercise.h"
@@ -12,14 +13,6 @@ namespace {
 QString fixture(const char* name)
 {
     return QStringLiteral(FIXTURES_DIR "/") + QLatin1String(name);
-}
-
-QStringList rowTexts(const TGrupa& g)
-{
-    QStringList out;
-    for (const TGrupaItem& r : g.rows)
-        out.append(r.correct ? r.text + u'*' : r.text);
-    return out;
 }
 
 } // namespace
@@ -37,13 +30,13 @@ TEST(Test2Load, ReadsTheQuestionsInFileOrderWithInstructionAndHint)
     EXPECT_EQ(first.number, 1);
     EXPECT_EQ(first.media, QStringLiteral("t_01.wav"));
     EXPECT_EQ(first.text, QStringLiteral("Yesterday I ________ to the cinema."));
-    EXPECT_EQ(rowTexts(first), QStringList({"went*", "go", "gone"}));
+    EXPECT_EQ(describeRows(first), QStringList({"went*", "go", "gone"}));
 
     const TGrupa& second = c->grupy[1];
     EXPECT_EQ(second.number, 2) << "numbered by position, whatever the id says";
     EXPECT_EQ(second.text, QStringLiteral("Which are colours?<BR>Pick two."));
     EXPECT_EQ(second.poprawne, QStringLiteral("2,5"));
-    EXPECT_EQ(rowTexts(second), QStringList({"dog", "red*", "cat", "sun"}));
+    EXPECT_EQ(describeRows(second), QStringList({"dog", "red*", "cat", "sun"}));
 
     EXPECT_EQ(c->grupy[2].media, QString());
 }
@@ -88,8 +81,8 @@ TEST(Test2Load, ShuffleMovesCorrectFlagsWithTheirRowsAndVariesTheOrder)
         for (const TGrupa& q : g) {
             numbers.append(q.number);
             const TGrupa& original = c->grupy[q.number - 1];
-            QStringList shuffled = rowTexts(q);
-            QStringList before = rowTexts(original);
+            QStringList shuffled = describeRows(q);
+            QStringList before = describeRows(original);
             shuffled.sort();
             before.sort();
             EXPECT_EQ(shuffled, before) << "rows keep their texts and flags";

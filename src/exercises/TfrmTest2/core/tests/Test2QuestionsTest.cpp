@@ -1,3 +1,4 @@
+#include "RowsText.h"
 #include "TestSupport.h"
 #include "Test2Questions.h"
 
@@ -43,19 +44,6 @@ TEST(Test2Questions, PoprawneListsRowsByWholeNumbers)
         EXPECT_EQ(IsCorrectRowNumber(c.row, QString::fromUtf8(c.poprawne)), c.listed)
             << "row " << c.row << " in '" << c.poprawne << "'";
 }
-
-namespace {
-
-// Rows as "text*" for a correct row, "text" otherwise.
-QStringList describeRows(const TGrupa& g)
-{
-    QStringList out;
-    for (const TGrupaItem& r : g.rows)
-        out.append(r.correct ? r.text + u'*' : r.text);
-    return out;
-}
-
-} // namespace
 
 TEST(Test2Questions, RowsAreTheGapAnswerThenTheFirstFourNonEmptyAnswers)
 {

@@ -44,11 +44,6 @@ const char* const ExerciseBody = R"(<body><html>czasy\past.html</html>
   <odpowiedz id="1">dog</odpowiedz><odpowiedz id="2">tree</odpowiedz><odpowiedz id="3">cat</odpowiedz></grupa>
 </grupy></body>)";
 
-const char* const Texts[][2] = {
-    {"3", "Jeszcze raz"}, {"4", "Posłuchaj"}, {"41", "Sprawdź"}, {"43", "Dalej"}, {"46", "Twój wynik:"},
-    {"47", "Drukuj"}, {"120", "Podręcznik"}, {"155", "Pytania"},
-};
-
 class Test2Window : public CourseUi {
 protected:
     void SetUp() override
@@ -56,14 +51,8 @@ protected:
         CourseUi::SetUp();
         settings.TranslationLanguage = 0;
         settings.Option9 = false;
-        const QString defs = appDir + "/Config/definitions.xml";
-        QString xml = QString::fromUtf8(testsupport::readAll(defs));
-        QString extra;
-        for (const auto& t : Texts)
-            extra += QStringLiteral("<hint id=\"%1\"><tlumaczenie id=\"0\">%2</tlumaczenie></hint>")
-                         .arg(QLatin1String(t[0]), QString::fromUtf8(t[1]));
-        xml.replace("</hinty>", extra + "</hinty>");
-        testsupport::writeAll(defs, xml.toUtf8());
+        addInterfaceTexts({{3, "Jeszcze raz"}, {4, "Posłuchaj"}, {41, "Sprawdź"}, {43, "Dalej"}, {46, "Twój wynik:"},
+                           {47, "Drukuj"}, {120, "Podręcznik"}, {155, "Pytania"}});
         setBody(QString::fromUtf8(ExerciseBody));
 
         QDir().mkpath(appDir + "/Gfx/Background_cw");
