@@ -5,8 +5,10 @@
 #include "CourseUiFixture.h"
 #include "FakeMediaPlayer.h"
 #include "PdfPrintService.h"
+#include "RecordingMarks.h"
 #include "SkinCanvas.h"
 #include "TAALabel.h"
+#include "TALScrollBar.h"
 #include "TLumOdpList.h"
 #include "TLumProgress.h"
 #include "TLumResButton.h"
@@ -54,6 +56,8 @@ protected:
         addInterfaceTexts({{3, "Jeszcze raz"}, {4, "Posłuchaj"}, {41, "Sprawdź"}, {43, "Dalej"}, {46, "Twój wynik:"},
                            {47, "Drukuj"}, {120, "Podręcznik"}, {155, "Pytania"}});
         setBody(QString::fromUtf8(ExerciseBody));
+        const QString package = appDir + "/Dane/pc_01.xml";
+        testsupport::writeAll(package, testsupport::readAll(package).replace("1;4;9", "12#40#75"));
 
         QDir().mkpath(appDir + "/Gfx/Background_cw");
         QImage bg(64, 48, QImage::Format_RGB32);
@@ -176,7 +180,7 @@ TEST_F(Test2Window, OpensFromTheCourseWithTheFirstQuestionAndItsRows)
     TfrmTest2* w = open();
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->objectName(), "frmTest2");
-    EXPECT_EQ(w->recordingMarks(), "1;4;9"); // the package's marks
+    EXPECT_EQ(w->recordingMarks(), "12#40#75"); // the package's marks
     EXPECT_EQ(w->Polecenie->Caption(), "Choose the correct answer.");
     EXPECT_EQ(w->instructionHint(), "Wybierz poprawną odpowiedź.");
     EXPECT_TRUE(w->btnPodrecznik->isVisible());
@@ -233,6 +237,14 @@ TEST_F(Test2Window, AnsweringByKeysAndMouseUntilEveryQuestionIsRight)
         // the file exists (only q1.wav does).
         EXPECT_EQ(device.log().contains("open q1.wav"), q.media == "q1.wav") << device.log().join(", ").toStdString();
         EXPECT_EQ(w->btnMedia->isVisible(), q.media == "q1.wav");
+        if (q.media == "q1.wav") {
+            // The listen button plays it again, with the package's marks.
+            device.clearLog();
+            click(w, "btnMedia");
+            EXPECT_TRUE(device.log().contains("open q1.wav")) << device.log().join(", ").toStdString();
+            EXPECT_EQ(player.player().marks(), ParseRecordingMarks("12#40#75"));
+            EXPECT_EQ(player.player().marks().count(), 3);
+        }
 
         // A second pick is ignored; Enter moves on.
         key(w, '1');
@@ -340,6 +352,29 @@ TEST_F(Test2Window, TheQuestionPaintsItsWordsAndItsPictureAndLooksWordsUp)
     QTest::mouseClick(w->Obszar, Qt::RightButton, {}, QPoint(700, 5));
     EXPECT_EQ(lookedUp, QStringList{"Yesterday"});
     EXPECT_EQ(w->run().answersGiven(), w->run().Poprawnie()); // a right click changes nothing
+}
+
+TEST_F(Test2Window, ALongQuestionScrollsWithItsAnswers)
+{
+    setBody(QStringLiteral("<body><grupy><grupa><naglowek>%1The end.</naglowek><poprawne>1</poprawne>"
+                           "<odpowiedz>yes</odpowiedz><odpowiedz>no</odpowiedz></grupa></grupy></body>")
+                .arg(QStringLiteral("Line&lt;BR&gt;").repeated(30)));
+    TfrmTest2* w = open();
+    ASSERT_NE(w, nullptr);
+    w->Obszar->grab();
+    ASSERT_GT(w->questionLayout().height, w->Obszar->height());
+    EXPECT_TRUE(w->ScrollBar->isVisible());
+    const int listTop = w->odpList->y();
+    const QRect lastWord = w->questionLayout().words.last().rect;
+    w->ScrollBar->setPosition(3);
+    w->Obszar->grab();
+    EXPECT_EQ(w->odpList->y(), listTop - 30); // 10 pixels a step
+    // Words are looked up where they are painted now.
+    QTest::mouseClick(w->Obszar, Qt::RightButton, {}, lastWord.center() - QPoint(0, 30));
+    EXPECT_EQ(lookedUp, QStringList{"end."});
+    // The answers still work after scrolling.
+    clickRow(w, 1);
+    EXPECT_EQ(w->run().answersGiven(), 1);
 }
 
 TEST_F(Test2Window, HelpPrintingAndATestWithoutQuestions)
