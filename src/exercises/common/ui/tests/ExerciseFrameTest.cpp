@@ -12,6 +12,7 @@
 #include "TLumDymek.h"
 #include "TLumProgress.h"
 #include "TLumResButton.h"
+#include "TMyHint.h"
 #include "TestClock.h"
 #include "TestSupport.h"
 #include "UserConfig.h"
@@ -25,6 +26,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QEnterEvent>
 #include <QTest>
 
 using courseui::click;
@@ -257,6 +259,12 @@ TEST_F(ExerciseFrame, CheckRecordsTryAgainStartsAFreshRunThatLeavingDoesNotRecor
     EXPECT_EQ(w->btnSpr->Tag(), 1);
     EXPECT_EQ(w->btnSpr->Caption(), "Jeszcze raz");
     EXPECT_EQ(TfrmCwiczenie::MarkupHint(w->btnSpr), "Jeszcze raz");
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), w->btnSpr->mapToGlobal(QPointF(5, 5)));
+    QApplication::sendEvent(w->btnSpr, &enter);
+    EXPECT_EQ(HintText(), "Jeszcze raz"); // what the hint window shows over it
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(w->btnSpr, &leave);
+    EXPECT_TRUE(HintText().isEmpty());
 
     // Try again: the model is released and loaded again, a new run starts.
     click(w, "btnSpr");
