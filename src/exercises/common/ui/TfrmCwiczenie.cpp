@@ -111,7 +111,7 @@ void TfrmCwiczenie::buildControls()
 
     Polecenie = new TAALabel(this);
     Polecenie->setObjectName(QStringLiteral("Polecenie"));
-    Polecenie->setGeometry(100, 62, 800, 40);
+    Polecenie->setGeometry(100, 132, 800, 40); // below the sibling buttons
     Polecenie->setWordWrap(true);
     Polecenie->setLabelFont(PixelFont(QStringLiteral("Tahoma"), 15, true));
     Polecenie->setFontColor(QColor(52, 52, 52));
@@ -119,12 +119,12 @@ void TfrmCwiczenie::buildControls()
 
     auto* area = new Area(*this);
     Obszar = area;
-    Obszar->setGeometry(40, 120, 920, 540);
+    Obszar->setGeometry(40, 180, 920, 500);
 
     ScrollBar = new TALScrollBar(this);
     ScrollBar->setObjectName(QStringLiteral("ScrollBar"));
     ScrollBar->setKind(TScrollBarKind::sbVertical);
-    ScrollBar->setGeometry(970, 120, 21, 540);
+    ScrollBar->setGeometry(970, 180, 21, 500);
     ScrollBar->setButtonWidth(21);
     ScrollBar->setScrollerWidth(30);
     ScrollBar->setMin(0);
@@ -161,7 +161,7 @@ void TfrmCwiczenie::buildControls()
     if (m_options.hasStatistics) {
         Statystyki = new TLumZeszytStatystyki(this);
         Statystyki->setObjectName(QStringLiteral("Statystyki"));
-        Statystyki->move(840, 120);
+        Statystyki->move(840, 180);
     }
 
     IMG_Dymek = new TLumDymek(this);
