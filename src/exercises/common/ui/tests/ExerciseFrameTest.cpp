@@ -27,6 +27,8 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QEnterEvent>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 using courseui::click;
@@ -453,4 +455,30 @@ TEST_F(ExerciseFrame, PrintSendsTheTemplatedPageToThePrinter)
     EXPECT_TRUE(page.endsWith("</HTML>"));
     const QByteArray pdf = testsupport::readAll(printer.pdfPath());
     EXPECT_TRUE(pdf.startsWith("%PDF")) << pdf.size();
+}
+
+TEST(PrintService, PrintsNoMoreThanTheLastPageAsked)
+{
+    QTemporaryDir dir;
+    QString html = QStringLiteral("<HTML><body>");
+    for (int i = 0; i < 5000; ++i) // some 70 pages
+        html += QStringLiteral("<p>Line %1</p>").arg(i);
+    html += QStringLiteral("</body></HTML>");
+    const struct {
+        int lastPage;
+        int pages;
+    } cases[] = {{40, 40}, {3, 3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lastPage);
+        PdfPrintService printer(dir.filePath(QStringLiteral("long%1.pdf").arg(c.lastPage)));
+        ASSERT_TRUE(printer.PrintHtml(html, c.lastPage, nullptr));
+        const QString pdf = QString::fromLatin1(testsupport::readAll(printer.pdfPath()));
+        EXPECT_EQ(pdf.count(QRegularExpression(QStringLiteral("/Type /Page[^s]"))), c.pages);
+    }
+    // A short page prints what it has.
+    PdfPrintService printer(dir.filePath(QStringLiteral("short.pdf")));
+    ASSERT_TRUE(printer.PrintHtml(QStringLiteral("<p>One line</p>"), 40, nullptr));
+    EXPECT_EQ(QString::fromLatin1(testsupport::readAll(printer.pdfPath()))
+                  .count(QRegularExpression(QStringLiteral("/Type /Page[^s]"))),
+              1);
 }
