@@ -71,7 +71,7 @@ orv_click 350 511   # "W kuchni - test"
 orv_wait_role frmTest2 20 || fail "the multiple-choice test did not open"
 sleep 1.5
 orv_click 651 469   # OK of the one-time notice about the dictionary
-orv_move 300 340
+orv_move 300 400
 orv_shot "$OUT/test2-before.png"
 for i in $(seq 1 90); do
   xdotool key $(( i % 3 + 1 )); sleep 0.1

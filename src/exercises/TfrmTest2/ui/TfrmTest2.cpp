@@ -57,9 +57,11 @@ constexpr int kCardRadius = 12;
 TfrmTest2::TfrmTest2(ExerciseServices& services, QWidget* parent) : TfrmCwiczenie(services, test2Options(), parent)
 {
     setWindowRole(objectName()); // lets scripts on X11 tell the windows apart
-    // The statistics notebook stands right of the exercise area.
-    Obszar->setGeometry(40, 120, 760, 540);
-    ScrollBar->setGeometry(805, 120, 21, 540);
+    // The statistics notebook stands right of the exercise area, the scroll
+    // bar between them.
+    const int right = Statystyki->x() - 40;
+    Obszar->setGeometry(Obszar->x(), Obszar->y(), right - Obszar->x(), Obszar->height());
+    ScrollBar->setGeometry(right + 5, Obszar->y(), ScrollBar->width(), Obszar->height());
 
     odpList = new TLumOdpList(Obszar);
     odpList->setObjectName(QStringLiteral("odpList"));
@@ -306,8 +308,7 @@ bool TfrmTest2::KindKey(int key, const QString& text)
 {
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         if (m_finished) {
-            if (auto* back = findChild<TLumResButton*>(QStringLiteral("btn_nawigacja_wroc"), Qt::FindDirectChildrenOnly))
-                back->ClickIfEnabled();
+            PressBackButton();
             return true;
         }
         if (m_run.selectedRow() != -1)
