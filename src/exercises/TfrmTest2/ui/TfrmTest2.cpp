@@ -162,12 +162,17 @@ void TfrmTest2::showCounts()
 // ---------------------------------------------------------------------------
 // Questions
 
-const QImage& TfrmTest2::pictureOf(const TGrupa& g)
+const TfrmTest2::Picture& TfrmTest2::pictureOf(const TGrupa& g)
 {
     auto it = m_pictures.find(g.number);
     if (it == m_pictures.end()) {
-        const QuestionPicture pic = FindQuestionPicture(ctx().inst.appDir, exercisePath(), g.number);
-        it = m_pictures.insert(g.number, pic.path.isEmpty() ? QImage() : QImage(pic.path));
+        const QuestionPicture found = FindQuestionPicture(ctx().inst.appDir, exercisePath(), g.number);
+        Picture pic;
+        if (!found.path.isEmpty())
+            pic.image = QImage(found.path);
+        if (!pic.image.isNull())
+            pic.placement = found.placement;
+        it = m_pictures.insert(g.number, pic);
     }
     return *it;
 }
@@ -198,12 +203,12 @@ void TfrmTest2::layoutQuestion()
     if (m_run.current() < 0)
         return;
     const TGrupa& g = m_run.currentQuestion();
-    const QuestionPicture pic = FindQuestionPicture(ctx().inst.appDir, exercisePath(), g.number);
-    m_picture = pictureOf(g);
+    const Picture& pic = pictureOf(g);
+    m_picture = pic.image;
     const QFontMetrics fm(questionFont());
     const QuestionMetrics metrics{[&fm](const QString& w) { return fm.horizontalAdvance(w); }, fm.height()};
     m_layout = LayoutQuestion(g.text, metrics, Obszar->width() - 2 * kCardInsetX, m_picture.size(),
-                              m_picture.isNull() ? PicturePlacement::None : pic.placement);
+                              pic.placement);
     // In the area's coordinates: inside the card.
     for (QuestionWordPlace& w : m_layout.words)
         w.rect.translate(kCardInsetX, kCardInsetY);

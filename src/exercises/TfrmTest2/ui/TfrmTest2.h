@@ -56,12 +56,17 @@ private:
     void layoutQuestion();
     void placeAnswerList();
     void showCounts();
-    const QImage& pictureOf(const TGrupa& g);
+    struct Picture {
+        QImage image; // null: the question has none (or it cannot be read)
+        PicturePlacement placement = PicturePlacement::None;
+    };
+    // The picture of a question, read once per opening.
+    const Picture& pictureOf(const TGrupa& g);
 
     Test2Content m_content; // html, instruction; questions move into the run
     Test2Run m_run;
     QuestionLayout m_layout;
-    QHash<int, QImage> m_pictures; // by question number; null: none
-    QImage m_picture;              // the current question's
+    QHash<int, Picture> m_pictures; // by question number
+    QImage m_picture;               // the current question's
     bool m_finished = false;
 };
