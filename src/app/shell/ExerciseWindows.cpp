@@ -1,9 +1,11 @@
 #include "ExerciseWindows.h"
 
+#include "TfrmCwiczenie.h"
 #include "TfrmNawigacja.h"
 
-void RegisterExerciseWindows(TfrmNawigacja& nav)
+void RegisterExerciseWindows(TfrmNawigacja& nav, ExerciseServices& services)
 {
-    // No exercise window is part of the program yet; each one adds its line here.
+    // Each exercise kind adds its line here.
     (void)nav;
+    (void)services;
 }

@@ -8,6 +8,8 @@
 #include "ProgramModeDetection.h"
 #include "Skin.h"
 #include "SkinLibrary.h"
+#include "IPrintService.h"
+#include "TfrmCwiczenie.h"
 #include "TfrmHelp.h"
 #include "TfrmLogowanie.h"
 #include "TfrmMain.h"
@@ -15,6 +17,7 @@
 #include "TfrmNawigacja.h"
 #include "TfrmPodklad.h"
 #include "TfrmProgress.h"
+#include "TfrmSlownik.h"
 #include "TfrmWyborCwiczenia.h"
 #include "UserConfig.h"
 
@@ -32,6 +35,8 @@ OrvantaShell::OrvantaShell(Installation& inst, TUstawienia& settings, const Skin
     : m_settings(settings),
       m_ctx{inst, settings, skin, services.messages, services.audio, services.clock},
       m_modal(services.modal),
+      m_givenPrinter(services.printer),
+      m_mediaDevices(services.media),
       m_sounds(sounds)
 {
     openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
@@ -54,6 +59,10 @@ OrvantaShell::OrvantaShell(Installation& inst, TUstawienia& settings, const Skin
             emit exitRequested();
     };
     m_hooks.minimize = [] { MinimizeApplication(); };
+    m_hooks.closeDictionary = [this] {
+        if (m_dictionary)
+            m_dictionary->hide();
+    };
     m_hooks.playSound = [this](const QString& name) {
         if (m_sounds)
             PlaySkinSound(m_sounds, m_ctx.audio, name);
@@ -65,6 +74,10 @@ OrvantaShell::~OrvantaShell()
     // The login window is a top-level window of its own that frees itself on
     // closing; at the end of the program it goes with the rest.
     delete m_login.data();
+    // Exercise windows still open use the services and the player below.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<TfrmCwiczenie*>(w))
+            delete w;
 }
 
 bool OrvantaShell::Start(const Status& mediaRootRead)
@@ -74,13 +87,27 @@ bool OrvantaShell::Start(const Status& mediaRootRead)
     m_main = std::make_unique<TfrmMain>(m_ctx, m_modal, m_hooks);
     m_background = std::make_unique<TfrmPodklad>();
     m_nav->SetBackgroundWindow(m_background.get());
-    RegisterExerciseWindows(*m_nav);
     m_message = std::make_unique<TfrmMessage>(m_ctx.skin, [this](int id) { return m_ctx.UiText(id); });
     m_progress = std::make_unique<TfrmProgress>();
     m_progress->Start(5, QStringLiteral("Tworzę elementy programu..."));
+    // The dictionary reads its file on a pool thread from here on.
+    m_dictionary = std::make_unique<TfrmSlownik>(m_ctx);
     m_progress->Step(1); // the message box: the message service holds it
     m_progress->Step(2); // the video window
+    m_player = std::make_unique<TfrmMediaR>(m_ctx, m_mediaDevices);
     m_progress->Step(3); // the player and recorder
+    if (!m_givenPrinter)
+        m_printer = std::make_unique<QtPrintService>();
+    m_exerciseServices.reset(new ExerciseServices{
+        m_ctx, *m_nav, *m_player, [this](const QString& word) { m_dictionary->ShowWord(word); }, nullptr,
+        m_givenPrinter ? m_givenPrinter : m_printer.get(), [this](const QString& name) { m_hooks.sound(name); }});
+    RegisterExerciseWindows(*m_nav, *m_exerciseServices);
+    m_nav->SetDictionaryAction([this] {
+        m_dictionary->show();
+        m_dictionary->raise();
+        m_dictionary->activateWindow();
+    });
+    m_nav->SetStopAllSound([this] { m_player->StopPlayback(); });
     m_selection = std::make_unique<TfrmWyborCwiczenia>(m_ctx, *m_nav);
     m_selection->SetLearningMode();
     m_progress->Step(4);

@@ -8,11 +8,14 @@
 #include <QPointer>
 
 #include "TfrmLogowanie.h"
+#include "TfrmMediaR.h"
 
 #include <functional>
 #include <memory>
 
+struct ExerciseServices;
 class IModalRunner;
+class IPrintService;
 class QUrl;
 class SkinLibrary;
 class TfrmMain;
@@ -20,6 +23,7 @@ class TfrmMessage;
 class TfrmNawigacja;
 class TfrmPodklad;
 class TfrmProgress;
+class TfrmSlownik;
 class TfrmWyborCwiczenia;
 
 // The program's long-lived windows and the ways between them: the start-up
@@ -35,6 +39,10 @@ public:
         IAudioOutput& audio;
         const IClock& clock;
         IModalRunner& modal;
+        // Where exercise sheets are printed; null: the system's print dialog.
+        IPrintService* printer = nullptr;
+        // The shared player's devices; those left null are the real ones.
+        MediaDevices media = {};
     };
 
     // `skin` is the loaded skin record; `sounds` the library its sounds come
@@ -56,6 +64,10 @@ public:
     TfrmMain& mainWindow() { return *m_main; }
     TfrmPodklad& background() { return *m_background; }
     TfrmWyborCwiczenia& selection() { return *m_selection; }
+    TfrmMediaR& player() { return *m_player; }
+    TfrmSlownik& dictionary() { return *m_dictionary; }
+    // What every exercise window is given.
+    ExerciseServices& exerciseServices() { return *m_exerciseServices; }
     // The login window while there is one (it frees itself at login).
     TfrmLogowanie* login() { return m_login.data(); }
 
@@ -76,6 +88,8 @@ private:
     TUstawienia& m_settings;
     ShellContext m_ctx;
     IModalRunner& m_modal;
+    IPrintService* m_givenPrinter;
+    MediaDevices m_mediaDevices;
     const SkinLibrary* m_sounds;
     ShellHooks m_hooks;
 
@@ -85,6 +99,10 @@ private:
     std::unique_ptr<TfrmMessage> m_message;
     std::unique_ptr<TfrmProgress> m_progress;
     std::unique_ptr<TfrmWyborCwiczenia> m_selection;
+    std::unique_ptr<TfrmSlownik> m_dictionary;
+    std::unique_ptr<TfrmMediaR> m_player;
+    std::unique_ptr<IPrintService> m_printer;
+    std::unique_ptr<ExerciseServices> m_exerciseServices;
     QPointer<TfrmLogowanie> m_login;
 };
 

@@ -199,9 +199,7 @@ void TfrmNawigacja::AddNavigationBar(QWidget* window, int flags)
         switch (t.flag) {
         case HelpButton: connect(b, &TLumResButton::clicked, this, [this, target] { ShowHelpFor(target); }); break;
         case DictionaryButton:
-            connect(b, &TLumResButton::clicked, this, [this] {
-                m_ctx.messages.showMessageBox(m_ctx.UiText(125), m_ctx.UiText(59), MsgBoxKind::Notice);
-            });
+            connect(b, &TLumResButton::clicked, this, &TfrmNawigacja::OpenDictionary);
             break;
         default: connect(b, &TLumResButton::clicked, this, [this, target] { Back(target); }); break;
         }
@@ -266,9 +264,19 @@ void TfrmNawigacja::ShowHelpFor(QWidget* window)
         TfrmHelp::ShowHelp(m_ctx, page, window);
 }
 
+void TfrmNawigacja::OpenDictionary()
+{
+    if (m_openDictionary)
+        m_openDictionary();
+    else
+        m_ctx.messages.showMessageBox(m_ctx.UiText(125), m_ctx.UiText(59), MsgBoxKind::Notice);
+}
+
 void TfrmNawigacja::Back(QWidget* window)
 {
     m_ctx.audio.stop();
+    if (m_stopAllSound)
+        m_stopAllSound();
     if (window && window == m_selection) {
         window->hide();
         emit showMainRequested();

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 
 struct ShellContext;
@@ -104,6 +105,13 @@ public:
     void SetSelectionWindow(TfrmWyborCwiczenia* selection);
     TfrmWyborCwiczenia* SelectionWindow() const;
 
+    // What the bar's dictionary button opens (the dictionary window); without
+    // one the button shows the notice that the function is not available.
+    void SetDictionaryAction(std::function<void()> open) { m_openDictionary = std::move(open); }
+    // What Back stops besides the sounds of the audio service (the shared
+    // player).
+    void SetStopAllSound(std::function<void()> stop) { m_stopAllSound = std::move(stop); }
+
     // White "Trebuchet MS": the captions of the bar's text buttons.
     QFont btnCaptionFont;
 
@@ -112,6 +120,7 @@ public:
     void ShowHelpFor(QWidget* window);
     void Back(QWidget* window);
     void CloseProgram();
+    void OpenDictionary();
 
 signals:
     void exitRequested();      // the learner confirmed the exit question
@@ -131,4 +140,6 @@ private:
     QPointer<TfrmPodklad> m_background;
     std::unique_ptr<TfrmPodklad> m_ownBackground;
     QPointer<TfrmWyborCwiczenia> m_selection;
+    std::function<void()> m_openDictionary;
+    std::function<void()> m_stopAllSound;
 };

@@ -32,8 +32,9 @@ TLumResButton* glyphButton(QWidget* parent, const char* name, const QImage& glyp
 
 PictureBox* picture(QWidget* parent, const char* name, const QImage& image)
 {
-    auto* p = new PictureBox(parent);
-    p->setObjectName(QLatin1String(name));
+    auto* p = new PictureBox(parent, name);
+    p->setStretch(true);
+    p->setReportsMouse(true);
     p->setPicture(image);
     p->resize(image.size());
     return p;
