@@ -2,10 +2,10 @@
 
 #include "TfrmCwiczenie.h"
 #include "TfrmNawigacja.h"
+#include "TfrmWpisywanie.h"
 
 void RegisterExerciseWindows(TfrmNawigacja& nav, ExerciseServices& services)
 {
     // Each exercise kind adds its line here.
-    (void)nav;
-    (void)services;
+    nav.RegisterOpener(QStringLiteral("TfrmWpisywanie"), OpenerFor<TfrmWpisywanie>(services));
 }

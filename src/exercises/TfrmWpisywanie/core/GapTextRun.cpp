@@ -2,6 +2,11 @@
 
 #include "ExerciseText.h"
 
+QString NoGapsNotice()
+{
+    return QStringLiteral("To ćwiczenie nie ma luk do uzupełnienia, więc nie można obliczyć wyniku.");
+}
+
 void GapTextRun::Reset(GapTextItems text)
 {
     m_text = std::move(text);

@@ -7,6 +7,10 @@
 
 #include <optional>
 
+// What the check shows for a text without gaps, which has no score: a notice
+// (caption interface text 59); nothing is recorded.
+QString NoGapsNotice();
+
 // One run of a gap text: what the learner typed, which gap the edit box is
 // on, the check and the answers shown. Gaps are numbered 0.. in text order
 // (positions in the gap-index list); the window only shows this state and
