@@ -28,6 +28,8 @@
 #include "TfrmNewUser.h"
 #include "TfrmPodklad.h"
 #include "TfrmPomoc.h"
+#include "TfrmSlownik.h"
+#include "TfrmCwiczenie.h"
 #include "TfrmUstawienia.h"
 #include "TfrmWyborCwiczenia.h"
 #include "UserList.h"
@@ -572,4 +574,29 @@ TEST_F(Program, ExitQuestionFromEveryWindow)
     click(&mainWindow(), QPoint(40, 740));
     ASSERT_EQ(urls.size(), 1);
     EXPECT_EQ(urls[0].toString(), PublisherSite());
+}
+
+TEST_F(Program, DictionaryButtonOpensTheDictionaryWindowAndExercisesShareThePlayer)
+{
+    ASSERT_TRUE(start());
+    createProfile(QStringLiteral("Ola"));
+    logIn(0);
+    // The navigation bar's dictionary button opens the one dictionary window.
+    click(mainWindow().findChild<TLumResButton*>(QStringLiteral("btn_nawigacja_slownik")));
+    settle();
+    EXPECT_TRUE(shell->dictionary().isVisible());
+    EXPECT_FALSE(shownTexts().contains(uiText(125)));
+    shell->dictionary().hide();
+
+    // What exercise windows are given is the shell's own: its player, its
+    // navigation form, a printer, and the look-up that shows the dictionary.
+    ExerciseServices& services = shell->exerciseServices();
+    EXPECT_EQ(&services.player, &shell->player());
+    EXPECT_EQ(&services.nav, &shell->navigation());
+    EXPECT_NE(services.printer, nullptr);
+    ASSERT_TRUE(services.lookUpWord);
+    services.lookUpWord(QStringLiteral("house"));
+    settle();
+    EXPECT_TRUE(shell->dictionary().isVisible());
+    EXPECT_EQ(shell->dictionary().edtSzukaj->text(), QStringLiteral("house"));
 }
