@@ -34,6 +34,8 @@ public:
 
     const GapTextRun& run() const { return m_run; }
     const GapTextContent& content() const { return m_content; }
+    // Where everything was laid out last (content coordinates).
+    const GapTextLayout& layout() const { return m_layout; }
     // The gap's rectangle on the exercise area as now scrolled (null: none).
     QRect gapRectOnArea(int g) const;
 
