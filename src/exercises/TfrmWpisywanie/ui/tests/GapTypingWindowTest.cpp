@@ -30,13 +30,6 @@ using courseui::settle;
 
 namespace {
 
-// The texts the window shows that the course fixture's definitions lack.
-const char* const Texts[][2] = {
-    {"1", "Twoja odpowiedź:"}, {"2", "Brak odpowiedzi"}, {"3", "Jeszcze raz"}, {"4", "Odtwórz"},
-    {"41", "Sprawdź"}, {"42", "Nagranie"}, {"46", "Twój wynik:"}, {"47", "Drukuj"}, {"51", "Popraw"},
-    {"77", "Przydatne zwroty"}, {"113", "Zwroty"},
-};
-
 QByteArray gapFile(const char* title, const char* instruction, const char* phrases, const char* tresc)
 {
     return QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<cwiczenie><config><id>1</id>"
@@ -55,14 +48,10 @@ protected:
         CourseUi::SetUp();
         settings.TranslationLanguage = 0;
         settings.Option9 = false;
-        const QString defs = appDir + "/Config/definitions.xml";
-        QString xml = QString::fromUtf8(testsupport::readAll(defs));
-        QString extra;
-        for (const auto& t : Texts)
-            extra += QStringLiteral("<hint id=\"%1\"><tlumaczenie id=\"0\">%2</tlumaczenie></hint>")
-                         .arg(QLatin1String(t[0]), QString::fromUtf8(t[1]));
-        xml.replace("</hinty>", extra + "</hinty>");
-        testsupport::writeAll(defs, xml.toUtf8());
+        // The texts the window shows that the course fixture's definitions lack.
+        addInterfaceTexts({{1, "Twoja odpowiedź:"}, {2, "Brak odpowiedzi"}, {3, "Jeszcze raz"}, {4, "Odtwórz"},
+                           {41, "Sprawdź"}, {42, "Nagranie"}, {46, "Twój wynik:"}, {47, "Drukuj"}, {51, "Popraw"},
+                           {77, "Przydatne zwroty"}, {113, "Zwroty"}});
 
         const QString package = appDir + "/Dane/pc_01.xml";
         QString pc = QString::fromUtf8(testsupport::readAll(package));
