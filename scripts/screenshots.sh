@@ -63,11 +63,11 @@ orv_click 286 735   # btnExpand (203, 724; 167 x 22): every group open
 orv_move 500 250
 orv_shot "$OUT/selection.png"
 
-# The gap text "Moja rodzina – tekst" (row 17 of the expanded list, whose
-# rows are 24 pixels high from y 166): a few answers typed, one of them
+# The gap text "Moja rodzina – tekst" (row 6 of the list with every group
+# open; rows are 24 pixels high from y 166): a few answers typed, one of them
 # wrong, then checked. The one-time notice of a new learner is closed with
 # the space bar (a space typed into a gap would be trimmed).
-orv_click 303 $((166 + 17 * 24 + 12))
+orv_click 303 $((166 + 6 * 24 + 12))
 orv_wait_role frmWpisywanie 20 || fail "the gap typing window did not show"
 sleep 1.5
 orv_key space
