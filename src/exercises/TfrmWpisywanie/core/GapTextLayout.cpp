@@ -92,25 +92,22 @@ private:
     int m_width;
 };
 
-void applyStyleTag(Pen& pen, int marker)
+// "<I>", "</I>", "<B>", "</B>": the pen's style (italics also widen the
+// spacing by 4). False for any other item.
+bool applyStyleTag(Pen& pen, int marker)
 {
     switch (marker) {
     case mkItalic:
-        pen.italic = true;
-        pen.spacing += 4;
-        break;
     case mkItalicEnd:
-        pen.italic = false;
-        pen.spacing -= 4;
-        break;
+        pen.italic = marker == mkItalic;
+        pen.spacing += marker == mkItalic ? 4 : -4;
+        return true;
     case mkBold:
-        pen.bold = true;
-        break;
     case mkBoldEnd:
-        pen.bold = false;
-        break;
+        pen.bold = marker == mkBold;
+        return true;
     default:
-        break;
+        return false;
     }
 }
 
@@ -140,6 +137,8 @@ GapTextLayout LayoutGapText(const GapTextRun& run, const GapTextLayoutInput& in)
 
     for (int i = 0; i < items.size(); ++i) {
         const TWyrazTekstu& w = items.at(i);
+        if (applyStyleTag(pen, w.Marker))
+            continue;
         switch (w.Marker) {
         case mkBR:
             pen.newLine();
@@ -158,12 +157,6 @@ GapTextLayout LayoutGapText(const GapTextRun& run, const GapTextLayoutInput& in)
             }
             pen.x = pen.leftMargin;
             inBlock = false;
-            continue;
-        case mkItalic:
-        case mkItalicEnd:
-        case mkBold:
-        case mkBoldEnd:
-            applyStyleTag(pen, w.Marker);
             continue;
         case mkAK: {
             const int step = AkStep(w.Text, pen.x);
@@ -272,6 +265,8 @@ GapTextLayout LayoutPhraseList(const GapTextItems& phrases, const QFont& font, i
     out.itemRects.resize(phrases.items.size());
     for (int i = 0; i < phrases.items.size(); ++i) {
         const TWyrazTekstu& w = phrases.items.at(i);
+        if (applyStyleTag(pen, w.Marker))
+            continue;
         switch (w.Marker) {
         case mkBR:
         case mkImgLeft:
@@ -281,12 +276,6 @@ GapTextLayout LayoutPhraseList(const GapTextItems& phrases, const QFont& font, i
             continue;
         case mkImgEnd:
             pen.x = 0;
-            continue;
-        case mkItalic:
-        case mkItalicEnd:
-        case mkBold:
-        case mkBoldEnd:
-            applyStyleTag(pen, w.Marker);
             continue;
         case mkAK:
             pen.x += 20;
