@@ -1,14 +1,12 @@
 #include "DialogParts.h"
 
 #include "FormPictures.h"
-#include "PictureScrollBar.h"
 #include "SkinWindow.h"
 #include "SmoothText.h"
 #include "TAALabel.h"
 #include "TLumCheckBox.h"
 
 #include <QLineEdit>
-#include <QTransform>
 
 QLineEdit* DialogEdit(QWidget* parent, const char* name, const QRect& geometry, int maxLength, bool password)
 {
@@ -50,20 +48,3 @@ TAALabel* DialogLabel(QWidget* parent, const char* name, const QPoint& at, int p
     return WhiteLabel(parent, name, QRect(at, QSize()), QStringLiteral("Tahoma"), pixels, false);
 }
 
-ScrollBarPictures ShellScrollBarPictures(bool horizontal)
-{
-    auto picture = [horizontal](const char* name) {
-        const QImage img = FormPicture(QLatin1String(name));
-        return horizontal ? img.transformed(QTransform().rotate(-90)) : img;
-    };
-    ScrollBarPictures p;
-    p.IMG_UP = picture("SB_UP");
-    p.IMG_DOWN = picture("SB_DOWN");
-    p.IMG_SUWAK = picture("SB_SUWAK");
-    p.IMG_RYNNA1 = picture("SB_RYNNA1");
-    p.IMG_RYNNA2 = picture("SB_RYNNA2");
-    p.IMG_RYNNA3 = picture("SB_RYNNA3");
-    p.rynna1 = horizontal ? p.IMG_RYNNA1.width() : p.IMG_RYNNA1.height();
-    p.rynna3 = horizontal ? p.IMG_RYNNA3.width() : p.IMG_RYNNA3.height();
-    return p;
-}

@@ -4,7 +4,6 @@
 #include <QRect>
 #include <QString>
 
-struct ScrollBarPictures;
 class QLineEdit;
 class QWidget;
 class TAALabel;
@@ -24,7 +23,3 @@ TLumCheckBox* DialogCheckBox(QWidget* parent, const char* name, const QPoint& at
 // A white Tahoma label of `pixels` pixels at `at`, sized to its text.
 TAALabel* DialogLabel(QWidget* parent, const char* name, const QPoint& at, int pixels = 13);
 
-// The pictures of the table of contents' scroll bar for a picture scroll bar
-// of the shell's windows; turned a quarter to the left for a horizontal bar
-// (the up arrow points left, the down arrow right).
-ScrollBarPictures ShellScrollBarPictures(bool horizontal);

@@ -130,7 +130,7 @@ TfrmLogowanie::TfrmLogowanie(ShellContext& ctx, IModalRunner& modal, const Shell
     SB->setMin(0);
     SB->setMax(0);
     SB->setPosition(0);
-    ScrollBarPictures pics = ShellScrollBarPictures(false);
+    ScrollBarPictures pics = FormScrollBarPictures(false);
     // The bar's background is the part of the background picture around it.
     if (!m_bg.isNull()) {
         const QRect r = ScrollBarRect;

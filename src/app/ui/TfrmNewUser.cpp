@@ -93,7 +93,7 @@ TfrmNewUser::TfrmNewUser(ShellContext& ctx, const ShellHooks& hooks, const UserL
     kolor->setSmallChange(1);
     kolor->setLargeChange(1);
     kolor->setStandardStyle(false);
-    kolor->setPictures(ShellScrollBarPictures(true));
+    kolor->setPictures(FormScrollBarPictures(true));
 
     btnOK = DialogButton(this, "btnOK", QRect(344, 300, 100, 32), ctx.UiText(31));
     btnCancel = DialogButton(this, "btnCancel", QRect(452, 300, 100, 32), ctx.UiText(32));

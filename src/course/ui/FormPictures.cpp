@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QHash>
+#include <QTransform>
 #include <QWidget>
 
 // The compiled-in collection lives in a static library: register it once.
@@ -56,4 +57,22 @@ void MinimizeApplication()
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible() && !(w->windowFlags() & Qt::ToolTip))
             w->showMinimized();
+}
+
+ScrollBarPictures FormScrollBarPictures(bool horizontal)
+{
+    auto picture = [horizontal](const char* name) {
+        const QImage img = FormPicture(QLatin1String(name));
+        return horizontal ? img.transformed(QTransform().rotate(-90)) : img;
+    };
+    ScrollBarPictures p;
+    p.IMG_UP = picture("SB_UP");
+    p.IMG_DOWN = picture("SB_DOWN");
+    p.IMG_SUWAK = picture("SB_SUWAK");
+    p.IMG_RYNNA1 = picture("SB_RYNNA1");
+    p.IMG_RYNNA2 = picture("SB_RYNNA2");
+    p.IMG_RYNNA3 = picture("SB_RYNNA3");
+    p.rynna1 = horizontal ? p.IMG_RYNNA1.width() : p.IMG_RYNNA1.height();
+    p.rynna3 = horizontal ? p.IMG_RYNNA3.width() : p.IMG_RYNNA3.height();
+    return p;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PictureScrollBar.h"
+
 #include <QImage>
 #include <QString>
 
@@ -13,6 +15,10 @@ class TLumResButton;
 // The picture `name` ("IMG_Help", "Typ_g_31", ...); a null image for a name
 // that has no picture. Loaded once and kept for the run.
 QImage FormPicture(const QString& name);
+
+// The picture scroll bar of the course and shell windows: the "SB_*" form
+// pictures, turned a quarter for a horizontal bar.
+ScrollBarPictures FormScrollBarPictures(bool horizontal = false);
 
 // Copies the picture `imageName` into `button` as its normal (state 1), hot
 // (state 2) or pressed (state 3) glyph. Any other state, or a name without a

@@ -116,15 +116,7 @@ TfrmWyborCwiczenia::TfrmWyborCwiczenia(ShellContext& ctx, TfrmNawigacja& nav, QW
     SB->setButtonWidth(21);
     SB->setScrollerWidth(30);
     SB->setMin(0);
-    ScrollBarPictures pics;
-    pics.IMG_UP = picture(QStringLiteral("SB_UP"));
-    pics.IMG_DOWN = picture(QStringLiteral("SB_DOWN"));
-    pics.IMG_SUWAK = picture(QStringLiteral("SB_SUWAK"));
-    pics.IMG_RYNNA1 = picture(QStringLiteral("SB_RYNNA1"));
-    pics.IMG_RYNNA2 = picture(QStringLiteral("SB_RYNNA2"));
-    pics.IMG_RYNNA3 = picture(QStringLiteral("SB_RYNNA3"));
-    pics.rynna1 = pics.IMG_RYNNA1.height();
-    pics.rynna3 = pics.IMG_RYNNA3.height();
+    ScrollBarPictures pics = FormScrollBarPictures();
     if (!IMG_Tlo.isNull())
         pics.IMG_BKG = IMG_Tlo.copy(SB->geometry().translated(0, -50)); // the bar blends with the background
     SB->setPictures(pics);

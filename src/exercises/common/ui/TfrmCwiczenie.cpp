@@ -84,7 +84,9 @@ TfrmCwiczenie::TfrmCwiczenie(ExerciseServices& services, ExerciseFrameOptions op
     ApplySkin(this, ctx().skin);
     nav().SetupTitleBar(Belka);
     PickBackground();
-    // Form key preview: the frame's keys work whichever control has the focus.
+    // Form key preview (the frame's keys work whichever control has the
+    // focus), and the mouse on the area, the instruction and the buttons with
+    // markup hints: eventFilter looks at the events of this window only.
     qApp->installEventFilter(this);
 }
 
@@ -109,34 +111,25 @@ void TfrmCwiczenie::buildControls()
 
     Polecenie = new TAALabel(this);
     Polecenie->setObjectName(QStringLiteral("Polecenie"));
-    Polecenie->setGeometry(100, 62, 800, 40);
+    Polecenie->setGeometry(100, 132, 800, 40); // below the sibling buttons
     Polecenie->setWordWrap(true);
     Polecenie->setLabelFont(PixelFont(QStringLiteral("Tahoma"), 15, true));
     Polecenie->setFontColor(QColor(52, 52, 52));
     Polecenie->setCaption(QString());
-    Polecenie->installEventFilter(this);
 
     auto* area = new Area(*this);
     Obszar = area;
-    Obszar->setGeometry(40, 120, 920, 540);
-    Obszar->installEventFilter(this);
+    Obszar->setGeometry(40, 180, 920, 500);
 
     ScrollBar = new TALScrollBar(this);
     ScrollBar->setObjectName(QStringLiteral("ScrollBar"));
     ScrollBar->setKind(TScrollBarKind::sbVertical);
-    ScrollBar->setGeometry(970, 120, 21, 540);
+    ScrollBar->setGeometry(970, 180, 21, 500);
     ScrollBar->setButtonWidth(21);
     ScrollBar->setScrollerWidth(30);
     ScrollBar->setMin(0);
     ScrollBar->setMax(0);
-    ScrollBarPictures pics;
-    for (auto [target, name] : {std::pair{&pics.IMG_UP, "SB_UP"}, std::pair{&pics.IMG_DOWN, "SB_DOWN"},
-                                std::pair{&pics.IMG_SUWAK, "SB_SUWAK"}, std::pair{&pics.IMG_RYNNA1, "SB_RYNNA1"},
-                                std::pair{&pics.IMG_RYNNA2, "SB_RYNNA2"}, std::pair{&pics.IMG_RYNNA3, "SB_RYNNA3"}})
-        *target = FormPicture(QLatin1String(name));
-    pics.rynna1 = pics.IMG_RYNNA1.height();
-    pics.rynna3 = pics.IMG_RYNNA3.height();
-    ScrollBar->setPictures(pics);
+    ScrollBar->setPictures(FormScrollBarPictures());
     ScrollBar->hide();
     connect(ScrollBar, &TALScrollBar::changed, this, [this] { Obszar->update(); });
 
@@ -168,15 +161,12 @@ void TfrmCwiczenie::buildControls()
     if (m_options.hasStatistics) {
         Statystyki = new TLumZeszytStatystyki(this);
         Statystyki->setObjectName(QStringLiteral("Statystyki"));
-        Statystyki->move(840, 120);
+        Statystyki->move(840, 180);
     }
 
     IMG_Dymek = new TLumDymek(this);
     IMG_Dymek->setObjectName(QStringLiteral("IMG_Dymek"));
     IMG_Dymek->hide();
-
-    for (TLumResButton* b : {btnSpr, btnMedia, btnMedia2})
-        b->installEventFilter(this); // their markup hints
 
     CheckMsgInfo = new QTimer(this);
     CheckMsgInfo->setObjectName(QStringLiteral("CheckMsgInfo"));
@@ -211,11 +201,9 @@ void TfrmCwiczenie::applyCaptions()
 
 bool TfrmCwiczenie::Open(const ExerciseOpenRequest& request)
 {
-    m_marks = request.recordingMarks;
-    m_path = request.fullPath;
-    resetFrame();
-    ResetModel();
-    if (!loadFile())
+    SetExercise(request);
+    Reset();
+    if (!Load())
         return false;
     nav().AddNavigationBar(this, m_options.navigationFlags);
     StartRun(false);
@@ -223,6 +211,18 @@ bool TfrmCwiczenie::Open(const ExerciseOpenRequest& request)
     raise();
     activateWindow();
     return true;
+}
+
+void TfrmCwiczenie::SetExercise(const ExerciseOpenRequest& request)
+{
+    m_marks = request.recordingMarks;
+    m_path = request.fullPath;
+}
+
+void TfrmCwiczenie::Reset()
+{
+    resetFrame();
+    ResetModel();
 }
 
 void TfrmCwiczenie::resetFrame()
@@ -235,7 +235,7 @@ void TfrmCwiczenie::resetFrame()
     IMG_Dymek->hide();
 }
 
-bool TfrmCwiczenie::loadFile()
+bool TfrmCwiczenie::Load()
 {
     const Expected<ExerciseDocument> doc = OpenExerciseFile(m_path, m_options.windowClass);
     if (!doc.ok()) {
@@ -254,7 +254,7 @@ bool TfrmCwiczenie::loadFile()
     return true;
 }
 
-void TfrmCwiczenie::releaseModel()
+void TfrmCwiczenie::Release()
 {
     if (!m_loaded)
         return;
@@ -267,10 +267,9 @@ void TfrmCwiczenie::releaseModel()
 void TfrmCwiczenie::StartRun(bool reload)
 {
     if (reload) {
-        releaseModel();
-        resetFrame();
-        ResetModel();
-        if (!loadFile())
+        Release();
+        Reset();
+        if (!Load())
             return; // the message is shown; the window stays with what it has
     }
     nav().ResultPending() = false;
@@ -408,10 +407,14 @@ void TfrmCwiczenie::SetHandbookPage(const QString& page)
 
 void TfrmCwiczenie::SetFixedBackground(const QString& winTail)
 {
-    const QString path = ctx().inst.path(winTail);
+    showBackground(ctx().inst.path(winTail));
+}
+
+void TfrmCwiczenie::showBackground(const QString& path)
+{
     const QImage img(path);
     if (img.isNull())
-        return;
+        return; // unreadable: the picture shown stays
     m_background = img;
     m_backgroundFile = path;
     IMG_Tlo->setPicture(img);
@@ -423,19 +426,11 @@ void TfrmCwiczenie::PickBackground()
     if (m_options.backgroundFolder.isEmpty())
         return;
     const QDir dir(ctx().inst.path(QStringLiteral("\\Gfx") + m_options.backgroundFolder));
-    const QStringList files = dir.entryList({QStringLiteral("*.bmp"), QStringLiteral("*.BMP")}, QDir::Files,
-                                            QDir::Name | QDir::IgnoreCase);
+    const QStringList files = dir.entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     if (files.isEmpty())
         return; // the plain background stays
     std::uniform_int_distribution<qsizetype> pick(0, files.size() - 1);
-    const QString path = dir.filePath(files[pick(random())]);
-    const QImage img(path);
-    if (img.isNull())
-        return;
-    m_background = img;
-    m_backgroundFile = path;
-    IMG_Tlo->setPicture(img);
-    blendScrollBar();
+    showBackground(dir.filePath(files[pick(random())]));
 }
 
 void TfrmCwiczenie::blendScrollBar()
@@ -443,13 +438,22 @@ void TfrmCwiczenie::blendScrollBar()
     // The part of the background behind the scroll bar becomes the bar's own
     // background, so the bar blends in. The picture is stretched over IMG_Tlo.
     ScrollBarPictures pics = ScrollBar->pictures();
-    if (m_background.isNull()) {
-        pics.IMG_BKG = QImage();
-    } else {
-        const QImage shown = m_background.scaled(IMG_Tlo->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        pics.IMG_BKG = shown.copy(ScrollBar->geometry().translated(-IMG_Tlo->x(), -IMG_Tlo->y()));
-    }
+    pics.IMG_BKG = BackgroundPart(ScrollBar->geometry());
     ScrollBar->setPictures(pics);
+}
+
+QImage TfrmCwiczenie::BackgroundPart(const QRect& windowRect) const
+{
+    if (m_background.isNull())
+        return {};
+    const QImage shown = m_background.scaled(IMG_Tlo->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return shown.copy(windowRect.translated(-IMG_Tlo->x(), -IMG_Tlo->y()));
+}
+
+void TfrmCwiczenie::PressBackButton()
+{
+    if (auto* back = findChild<TLumResButton*>(QStringLiteral("btn_nawigacja_wroc"), Qt::FindDirectChildrenOnly))
+        back->ClickIfEnabled();
 }
 
 MediaButtonPictures TfrmCwiczenie::mediaPictures()
@@ -524,8 +528,7 @@ bool TfrmCwiczenie::handleKey(int key, const QString& text)
 {
     switch (key) {
     case Qt::Key_Escape:
-        if (auto* back = findChild<TLumResButton*>(QStringLiteral("btn_nawigacja_wroc"), Qt::FindDirectChildrenOnly))
-            back->ClickIfEnabled();
+        PressBackButton();
         return true;
     case Qt::Key_F1:
         if (m_options.helpPage.isEmpty())
@@ -606,13 +609,13 @@ bool TfrmCwiczenie::eventFilter(QObject* watched, QEvent* event)
         }
         break;
     case QEvent::Enter:
-        if (watched != Polecenie && watched != Obszar && watched->property(HintProperty).isValid())
+        if (watched->parent() == this && watched->property(HintProperty).isValid())
             HintText() = watched->property(HintProperty).toString();
         break;
     case QEvent::Leave:
         if (watched == Polecenie)
             IMG_Dymek->hide();
-        else if (watched != Obszar && watched->property(HintProperty).isValid())
+        else if (watched->parent() == this && watched->property(HintProperty).isValid())
             HintText().clear();
         break;
     default: break;
@@ -684,7 +687,7 @@ void TfrmCwiczenie::showOneTimeMessage()
 void TfrmCwiczenie::closeEvent(QCloseEvent* e)
 {
     CheckMsgInfo->stop();
-    releaseModel();
+    Release();
     for (QLineEdit* edit : findChildren<QLineEdit*>())
         edit->hide();
     IMG_Dymek->hide();

@@ -89,6 +89,16 @@ public:
     // StartRun(false), show.
     bool Open(const ExerciseOpenRequest& request);
 
+    // The pieces of Open, for a kind whose opener orders them its own way.
+    // SetExercise stores the full path and the recording marks; Reset is the
+    // frame's reset and then ResetModel; Load opens the file and runs
+    // LoadModel in the guarded block (the message shown, false on failure);
+    // Release runs ReleaseModel in the guarded release block (once per load).
+    void SetExercise(const ExerciseOpenRequest& request);
+    void Reset();
+    bool Load();
+    void Release();
+
     // Begins a run; with `reload` the model is released and loaded again from
     // the remembered path first (a load error is shown and the run not begun).
     void StartRun(bool reload);
@@ -202,6 +212,12 @@ protected:
     // The page Print sends.
     QString PrintedPage() const;
     void repaintArea();
+    // The part of the background picture, as it is stretched under the title
+    // bar, behind `windowRect` (window coordinates); null without a picture.
+    QImage BackgroundPart(const QRect& windowRect) const;
+    // Clicks the navigation bar's back button when it is there and enabled
+    // (Escape; the kinds that leave on Enter after the result).
+    void PressBackButton();
     // Sets the markup hint of a frame button (empty: none).
     static void SetMarkupHint(QWidget* w, const QString& hint);
     // Keys the frame does not handle, before the kind (return true: handled).
@@ -223,9 +239,8 @@ private:
     void buildControls();
     void applyCaptions();
     void resetFrame();
-    bool loadFile();
-    void releaseModel();
     void setCheckButtonState(int state);
+    void showBackground(const QString& path);
     void blendScrollBar();
     void paintArea(QPainter& p);
     bool handleKey(int key, const QString& text);

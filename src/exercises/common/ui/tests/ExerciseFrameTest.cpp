@@ -12,6 +12,7 @@
 #include "TLumDymek.h"
 #include "TLumProgress.h"
 #include "TLumResButton.h"
+#include "TMyHint.h"
 #include "TestClock.h"
 #include "TestSupport.h"
 #include "UserConfig.h"
@@ -25,6 +26,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QEnterEvent>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 using courseui::click;
@@ -257,6 +261,12 @@ TEST_F(ExerciseFrame, CheckRecordsTryAgainStartsAFreshRunThatLeavingDoesNotRecor
     EXPECT_EQ(w->btnSpr->Tag(), 1);
     EXPECT_EQ(w->btnSpr->Caption(), "Jeszcze raz");
     EXPECT_EQ(TfrmCwiczenie::MarkupHint(w->btnSpr), "Jeszcze raz");
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), w->btnSpr->mapToGlobal(QPointF(5, 5)));
+    QApplication::sendEvent(w->btnSpr, &enter);
+    EXPECT_EQ(HintText(), "Jeszcze raz"); // what the hint window shows over it
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(w->btnSpr, &leave);
+    EXPECT_TRUE(HintText().isEmpty());
 
     // Try again: the model is released and loaded again, a new run starts.
     click(w, "btnSpr");
@@ -445,4 +455,30 @@ TEST_F(ExerciseFrame, PrintSendsTheTemplatedPageToThePrinter)
     EXPECT_TRUE(page.endsWith("</HTML>"));
     const QByteArray pdf = testsupport::readAll(printer.pdfPath());
     EXPECT_TRUE(pdf.startsWith("%PDF")) << pdf.size();
+}
+
+TEST(PrintService, PrintsNoMoreThanTheLastPageAsked)
+{
+    QTemporaryDir dir;
+    QString html = QStringLiteral("<HTML><body>");
+    for (int i = 0; i < 5000; ++i) // some 70 pages
+        html += QStringLiteral("<p>Line %1</p>").arg(i);
+    html += QStringLiteral("</body></HTML>");
+    const struct {
+        int lastPage;
+        int pages;
+    } cases[] = {{40, 40}, {3, 3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lastPage);
+        PdfPrintService printer(dir.filePath(QStringLiteral("long%1.pdf").arg(c.lastPage)));
+        ASSERT_TRUE(printer.PrintHtml(html, c.lastPage, nullptr));
+        const QString pdf = QString::fromLatin1(testsupport::readAll(printer.pdfPath()));
+        EXPECT_EQ(pdf.count(QRegularExpression(QStringLiteral("/Type /Page[^s]"))), c.pages);
+    }
+    // A short page prints what it has.
+    PdfPrintService printer(dir.filePath(QStringLiteral("short.pdf")));
+    ASSERT_TRUE(printer.PrintHtml(QStringLiteral("<p>One line</p>"), 40, nullptr));
+    EXPECT_EQ(QString::fromLatin1(testsupport::readAll(printer.pdfPath()))
+                  .count(QRegularExpression(QStringLiteral("/Type /Page[^s]"))),
+              1);
 }
