@@ -1,6 +1,7 @@
 #include "TfrmMiniSlownik.h"
 
 #include "ApplySkin.h"
+#include "FormPictures.h"
 #include "GapText.h"
 #include "ShellContext.h"
 #include "SkinWindow.h"
@@ -20,8 +21,7 @@ const QRect AreaRect(24, 56, 488, 340);
 
 } // namespace
 
-TfrmMiniSlownik::TfrmMiniSlownik(ShellContext& ctx, const QString& phrases, const QFont& font,
-                                 const ScrollBarPictures& scrollBarPictures, QWidget* parent)
+TfrmMiniSlownik::TfrmMiniSlownik(ShellContext& ctx, const QString& phrases, const QFont& font, QWidget* parent)
     : QDialog(parent), m_font(font)
 {
     setObjectName(QStringLiteral("frmMiniSlownik"));
@@ -45,7 +45,7 @@ TfrmMiniSlownik::TfrmMiniSlownik(ShellContext& ctx, const QString& phrases, cons
     ScrollBar->setGeometry(AreaRect.right() + 8, AreaRect.top(), 21, AreaRect.height());
     ScrollBar->setButtonWidth(21);
     ScrollBar->setScrollerWidth(30);
-    ScrollBar->setPictures(scrollBarPictures);
+    ScrollBar->setPictures(FormScrollBarPictures());
     ScrollBar->setMin(0);
     connect(ScrollBar, &TALScrollBar::changed, Obszar, qOverload<>(&QWidget::update));
 

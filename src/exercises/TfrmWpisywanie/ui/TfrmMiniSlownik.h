@@ -1,7 +1,6 @@
 #pragma once
 
 #include "GapTextLayout.h"
-#include "PictureScrollBar.h"
 
 #include <QDialog>
 
@@ -15,8 +14,7 @@ class TLumResButton;
 class TfrmMiniSlownik final : public QDialog {
     Q_OBJECT
 public:
-    TfrmMiniSlownik(ShellContext& ctx, const QString& phrases, const QFont& font,
-                    const ScrollBarPictures& scrollBarPictures, QWidget* parent = nullptr);
+    TfrmMiniSlownik(ShellContext& ctx, const QString& phrases, const QFont& font, QWidget* parent = nullptr);
 
     const GapTextLayout& layout() const { return m_layout; }
     int scrollOffset() const;

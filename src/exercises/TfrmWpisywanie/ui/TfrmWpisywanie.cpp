@@ -50,7 +50,8 @@ TfrmWpisywanie::TfrmWpisywanie(ExerciseServices& services, QWidget* parent)
     m_info = FormPicture(QStringLiteral("IMG_Info"));
 
     // The listen button with its caption sits in the bottom row; the icon
-    // button beside the instruction.
+    // button where the instruction starts, which then moves right past it.
+    btnMedia2->move(InstructionLeft, Polecenie->y() - 5);
     btnMedia->setGeometry(40, 700, 170, 32);
     btnMedia->setRozmiar(TRozmiar::roz32);
     btnMedia->setShowCaption(true);
@@ -217,7 +218,7 @@ QString TfrmWpisywanie::ExerciseTitle() const
 void TfrmWpisywanie::ShowPhrases(const QString& text)
 {
     commitOnly();
-    TfrmMiniSlownik dialog(ctx(), text, GapTextFont(), ScrollBar->pictures(), this);
+    TfrmMiniSlownik dialog(ctx(), text, GapTextFont(), this);
     m_modalRunner(dialog);
 }
 

@@ -24,6 +24,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QTest>
+#include <QWheelEvent>
 
 using courseui::click;
 using courseui::settle;
@@ -357,6 +358,20 @@ TEST_F(GapTyping, PhraseListOpensTheMiniDictionary)
     TfrmWpisywanie* b = openFile("pc_b.xml");
     ASSERT_NE(b, nullptr);
     EXPECT_FALSE(b->btnZwroty->isVisible()); // no phrase list
+
+    // A list taller than its area scrolls a line per step, by bar or wheel.
+    QString longList;
+    for (int i = 0; i < 30; ++i)
+        longList += QStringLiteral("<B>word%1</B> <AK> słowo <BR> ").arg(i);
+    TfrmMiniSlownik mini(ctx, longList, GapTextFont());
+    mini.show();
+    EXPECT_TRUE(mini.ScrollBar->isVisible());
+    EXPECT_EQ(mini.ScrollBar->Max(), (mini.layout().contentHeight - mini.Obszar->height() + mini.layout().lineHeight - 1)
+                                         / mini.layout().lineHeight);
+    QWheelEvent wheel(QPointF(10, 10), mini.Obszar->mapToGlobal(QPointF(10, 10)), {}, QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(mini.Obszar, &wheel);
+    EXPECT_EQ(mini.scrollOffset(), mini.layout().lineHeight);
 }
 
 TEST_F(GapTyping, ATextWithoutGapsGivesANoticeAndRecordsNothing)
@@ -407,6 +422,9 @@ TEST_F(GapTyping, KeysMouseAndMedia)
 
 TEST_F(GapTyping, ALongInstructionPushesTheAreaDown)
 {
+    TfrmWpisywanie* shortOne = openFile("pc_a.xml");
+    ASSERT_NE(shortOne, nullptr);
+    const QRect area = shortOne->Obszar->geometry(); // a one-line instruction leaves it where the form has it
     testsupport::writeAll(appDir + "/Dane/Paczki/pc_b.xml",
                           gapFile("Długie", "Listen to the recording twice, then type the missing words into the "
                                             "gaps of the text below; use Enter to move on to the next empty gap, "
@@ -416,10 +434,10 @@ TEST_F(GapTyping, ALongInstructionPushesTheAreaDown)
                                   "", "I &lt;am&gt; a student."));
     TfrmWpisywanie* w = openFile("pc_b.xml");
     ASSERT_NE(w, nullptr);
-    ASSERT_GT(w->Polecenie->geometry().bottom() + 1 + 20, 120); // four lines reach below the area's top
+    ASSERT_GT(w->Polecenie->geometry().bottom() + 1 + 20, area.top()); // four lines reach below the area's top
     EXPECT_EQ(w->Obszar->y(), w->Polecenie->geometry().bottom() + 1 + 20);
-    const int moved = w->Obszar->y() - 120;
-    EXPECT_EQ(w->Obszar->height(), 540 - moved - 20);
+    const int moved = w->Obszar->y() - area.top();
+    EXPECT_EQ(w->Obszar->height(), area.height() - moved - 20);
     EXPECT_EQ(w->ScrollBar->y(), w->Obszar->y());
     EXPECT_EQ(w->Edit1->y(), w->Obszar->y() + w->gapRectOnArea(0).top());
 }
