@@ -11,6 +11,7 @@ int CliDictionary(const CliArgs&, CliIo&);
 int CliTrainerTask(const CliArgs&, CliIo&);
 int CliTrainerSlownik(const CliArgs&, CliIo&);
 int CliTrainerRecognize(const CliArgs&, CliIo&);
+int CliAnswers(const CliArgs&, CliIo&);
 
 const std::vector<CliCommand>& AllCliCommands()
 {
@@ -46,6 +47,10 @@ const std::vector<CliCommand>& AllCliCommands()
          "trainer-recognize --words W/W/... [--wav FILE] [--dir DIR] [--save FILE] [--lead-in MS]"
          " [--lattice-weight X] [--verbose]  recognize a recording (or the microphone) against the phrase",
          "verbose", CliTrainerRecognize},
+        {"answers",
+         "answers [--app-dir DIR] --file NAME --inputs \"A|B|C\" [--letter-case 0|1] [--punctuation 0|1]\n"
+         "                                       checks typed answers against a gap text: answer, input, right/wrong",
+         "", CliAnswers},
     };
     return commands;
 }

@@ -17,6 +17,8 @@ QStringList FormPictureNames()
         QStringLiteral("IMG_Close_D"), QStringLiteral("IMG_Close_H"), QStringLiteral("IMG_Min_N"),
         QStringLiteral("IMG_Min_D"), QStringLiteral("IMG_Min_H"), QStringLiteral("IMG_Mikrofon1"),
         QStringLiteral("IMG_Mikrofon2"), QStringLiteral("IMG_Analizator"),
+        // The gap typing window's empty field.
+        QStringLiteral("IMG_Pole"),
         // The help window's own pictures.
         QStringLiteral("Pomoc_Image2"), QStringLiteral("Pomoc_btnWroc"),
         // The table of contents.

@@ -176,6 +176,22 @@ QImage helpPicture()
     return img;
 }
 
+// The empty field of a gap: a white box with a soft blue border and a faint
+// line along its bottom, where the word will be typed.
+QImage gapField()
+{
+    QImage img = canvas(93, 21);
+    QPainter p(&img);
+    prepare(p);
+    const QRectF box(0.5, 0.5, 92, 20);
+    p.setPen(QPen(mix(colour::Sky, colour::Grey, 0.35), 1));
+    p.setBrush(colour::White);
+    p.drawPath(rounded(box, 3));
+    p.setPen(QPen(withAlpha(colour::Blue, 0.35), 1));
+    p.drawLine(QPointF(6, 16.5), QPointF(87, 16.5));
+    return img;
+}
+
 } // namespace
 
 std::optional<QImage> DrawGlyphPicture(const QString& name)
@@ -220,6 +236,7 @@ std::optional<QImage> DrawGlyphPicture(const QString& name)
         {QStringLiteral("IMG_Min_N"), [] { return windowGlyph(false, 'N'); }},
         {QStringLiteral("IMG_Min_H"), [] { return windowGlyph(false, 'H'); }},
         {QStringLiteral("IMG_Min_D"), [] { return windowGlyph(false, 'D'); }},
+        {QStringLiteral("IMG_Pole"), gapField},
         {QStringLiteral("Pomoc_Image2"), helpPicture},
         {QStringLiteral("Pomoc_btnWroc"),
          [=] { return shadowed(32, 32, white, [](QPainter& p, const QRectF& b, const QColor& c) { glyph::arrow(p, b, c, 3.6, false); }); }},

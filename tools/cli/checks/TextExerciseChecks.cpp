@@ -3,61 +3,27 @@
 #include "BodyCheckers.h"
 #include "BodyFiles.h"
 
+#include "ExerciseMessages.h"
+#include "GapText.h"
 #include "Test2Exercise.h"
+#include "WpisywanieBody.h"
 #include "XmlFile.h"
 
 #include <exception>
-
-namespace {
-
-// The items of a gap text as the gap-typing windows split it: every
-// bracketed part is one item, the text between them is split into words at
-// spaces; empty words are dropped.
-QStringList gapTextItems(const QString& tresc)
-{
-    QStringList items;
-    const auto addWords = [&items](QStringView text) {
-        for (QStringView w : text.split(u' ', Qt::SkipEmptyParts))
-            if (!w.trimmed().isEmpty())
-                items.append(w.toString());
-    };
-    QStringView rest(tresc);
-    while (!rest.isEmpty()) {
-        const qsizetype open = rest.indexOf(u'<');
-        if (open < 0) {
-            addWords(rest);
-            break;
-        }
-        if (open > 0) {
-            addWords(rest.left(open));
-            rest = rest.mid(open);
-            continue;
-        }
-        const qsizetype close = rest.indexOf(u'>');
-        const qsizetype end = close < 0 ? rest.size() : close + 1;
-        items.append(rest.left(end).toString());
-        rest = rest.mid(end);
-    }
-    return items;
-}
-
-} // namespace
 
 QStringList GapTextPictureNames(const QString& tresc, bool centredBlocks)
 {
     QStringList names;
     bool inBlock = false;
-    for (const QString& item : gapTextItems(tresc)) {
-        if (!item.startsWith(u'<')) {
-            if (inBlock)
-                names.append(item.trimmed());
-            continue;
-        }
-        const QString tag = item.toUpper();
-        if (tag == u"<IMG LEFT>" || tag == u"<IMG RIGHT>" || (centredBlocks && tag == u"<IMG>"))
+    for (const TWyrazTekstu& item : ParseGapText(tresc).items) {
+        if (item.Marker == mkImgLeft || item.Marker == mkImgRight)
             inBlock = true;
-        else if (tag == u"</IMG>")
+        else if (item.Marker == mkImgEnd)
             inBlock = false;
+        else if (centredBlocks && item.IsGap && item.Text.toUpper() == u"<IMG>")
+            inBlock = true;
+        else if (inBlock && !item.IsGap && item.Marker == mkNone)
+            names.append(item.Text);
     }
     return names;
 }
@@ -133,12 +99,17 @@ void CheckTestFiles(const BodyCheckContext& ctx, QStringList& problems)
     }
 }
 
-// Gap typing: the text recording (".wav" played as ".mp3") and the pictures
-// of the picture blocks in Gfx\Wpis_gfx. The full-text window of the grammar
-// course also opens centred picture blocks and has the handbook button.
+// Gap typing: the body as the window reads it (a body it cannot read is the
+// load message naming the file), the text recording (".wav" played as
+// ".mp3") and the pictures of the picture blocks in Gfx\Wpis_gfx. The
+// full-text window of the grammar course also opens centred picture blocks
+// and has the handbook button.
 void CheckGapTextFiles(const BodyCheckContext& ctx, QStringList& problems)
 {
     BodyFiles f(ctx, problems);
+    const Status load = GuardedExerciseLoad(ctx.fileName, [&] { ReadGapTextContent(ctx.document, 1, 0); });
+    if (!load.ok())
+        f.problem(load.failure().text);
     const bool fullText = ctx.inst.programMode == 2;
     if (fullText)
         f.handbookPage(ChildText(f.body(), "html"));

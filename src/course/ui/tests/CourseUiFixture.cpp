@@ -92,6 +92,17 @@ QStringList CourseUi::shownTexts() const
     return texts;
 }
 
+void CourseUi::addInterfaceTexts(std::initializer_list<std::pair<int, const char*>> texts)
+{
+    const QString defs = appDir + QStringLiteral("/Config/definitions.xml");
+    QString xml = QString::fromUtf8(testsupport::readAll(defs));
+    QString extra;
+    for (const auto& [id, text] : texts)
+        extra += QStringLiteral("<hint id=\"%1\"><tlumaczenie id=\"0\">%2</tlumaczenie></hint>").arg(id).arg(QString::fromUtf8(text));
+    xml.replace(QStringLiteral("</hinty>"), extra + QStringLiteral("</hinty>"));
+    testsupport::writeAll(defs, xml.toUtf8());
+}
+
 namespace courseui {
 
 void click(QWidget* window, const QString& name)

@@ -45,6 +45,9 @@ protected:
     QString statText() const;
     // The texts of the skinned message boxes and failures shown so far.
     QStringList shownTexts() const;
+    // Adds interface texts (id, Polish text) to the copy's definitions file,
+    // for the windows whose texts the fixture lacks; before loadCourse.
+    void addInterfaceTexts(std::initializer_list<std::pair<int, const char*>> texts);
 
     QTemporaryDir tmp;
     QString appDir;

@@ -38,6 +38,7 @@ TEST(FormPictures, EveryPictureOfTheWindowsIsCompiledIn)
         {grammarKinds, {21, 21}},
         {containers, {24, 24}},
         {{"Pomoc_Image2"}, {128, 128}},
+        {{"IMG_Pole"}, {93, 21}},
     };
     for (const Family& f : families)
         for (const QString& name : f.names) {

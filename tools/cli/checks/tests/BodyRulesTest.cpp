@@ -103,6 +103,9 @@ TEST(BodyRules, GapTypingInEachProgramMode)
     // A Flash movie without its sound track plays silently.
     EXPECT_EQ(run(CheckGapTextFiles, 1, "<multimedia>ok.swf</multimedia>", ""),
               QStringList{"Flash movie Media\\Teksty\\ok.swf is missing"});
+    // A body the window cannot read is the window's load message.
+    EXPECT_EQ(run(CheckGapTextFiles, 1, config, "<polecenie id='jeden'>Fill in.</polecenie><tresc>a &lt;b&gt;</tresc>"),
+              QStringList{"Błąd podczas wczytywania pliku ćwiczenia! (x_01.xml)"});
 }
 
 TEST(BodyRules, MultipleChoiceTestsLoadAsTheWindowLoadsThem)
