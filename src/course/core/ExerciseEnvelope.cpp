@@ -38,3 +38,11 @@ QString ExerciseDocument::rootName() const
 {
     return QString::fromUtf8(m_doc->document_element().name());
 }
+
+QString InstructionInLanguage(const TXMLPolecenieTypeList& list, int language)
+{
+    for (const TXMLPolecenieType p : list)
+        if (p.id() == language)
+            return p.text();
+    return {};
+}

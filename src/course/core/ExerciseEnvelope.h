@@ -57,6 +57,20 @@ public:
     TXMLBodyType body() const { return TXMLBodyType(child("body")); }
 };
 
+// An instruction of the kinds whose body carries repeated
+// <polecenie id="language">text</polecenie> elements.
+class TXMLPolecenieType final : public TXMLNodeBase {
+public:
+    using TXMLNodeBase::TXMLNodeBase;
+    int id() const { return attrInt("id"); } // language id
+};
+using TXMLPolecenieTypeList = TXMLList<TXMLPolecenieType>;
+
+// The text of the first instruction in `language`, empty when there is none
+// (the translation language 255 has none). A non-numeric id met on the way is
+// a conversion error.
+QString InstructionInLanguage(const TXMLPolecenieTypeList& list, int language);
+
 // The title among `nazwa` elements in `language`: the text of the first element
 // whose id equals the language, or empty when none does. With
 // `fallbackToLanguage1` (exercise titles) an element that exists but is empty

@@ -21,19 +21,6 @@ void CourseUi::SetUp()
     settings.User.Figure = 13;
 }
 
-void CourseUi::addInterfaceTexts(std::initializer_list<std::pair<int, const char*>> texts)
-{
-    const QString defs = appDir + QStringLiteral("/Config/definitions.xml");
-    QString xml = QString::fromUtf8(testsupport::readAll(defs));
-    QString extra;
-    for (const auto& [id, text] : texts)
-        extra += QStringLiteral("<hint id=\"%1\"><tlumaczenie id=\"0\">%2</tlumaczenie></hint>")
-                     .arg(id)
-                     .arg(QString::fromUtf8(text));
-    xml.replace(QStringLiteral("</hinty>"), extra + QStringLiteral("</hinty>"));
-    testsupport::writeAll(defs, xml.toUtf8());
-}
-
 std::unique_ptr<TfrmNawigacja> CourseUi::loadCourse(TfrmPodklad& background)
 {
     auto nav = std::make_unique<TfrmNawigacja>(ctx);

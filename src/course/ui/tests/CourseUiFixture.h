@@ -26,9 +26,6 @@ class CourseUi : public testing::Test, protected TestShellContext {
 protected:
     void SetUp() override;
 
-    // Adds interface texts (language 0, UTF-8) to the copied definitions file,
-    // for windows whose texts the fixture lacks. Call before loadCourse.
-    void addInterfaceTexts(std::initializer_list<std::pair<int, const char*>> texts);
     // A navigation form over the course with learner 1's results, switching
     // siblings through `background`, and the test window registered for the
     // dialogue modes 11, 14 and 26 and the three-pictures kind.

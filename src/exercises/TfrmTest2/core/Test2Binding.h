@@ -1,17 +1,11 @@
 #pragma once
 
-#include "XmlBinding.h"
+#include "ExerciseEnvelope.h"
 
 // The body of a multiple-choice test file:
 //   <body><html/> <polecenie id=".."/>... <grupy><grupa id="..">
 //     <media/> <naglowek/> <poprawne/> <odpowiedz id=".."/>... </grupa>... </grupy></body>
-
-class TXMLPolecenieType final : public TXMLNodeBase {
-public:
-    using TXMLNodeBase::TXMLNodeBase;
-    int id() const { return attrInt("id"); } // language id
-};
-using TXMLPolecenieTypeList = TXMLList<TXMLPolecenieType>;
+// (the instructions are the envelope's TXMLPolecenieType).
 
 class TXMLOdpowiedzType final : public TXMLNodeBase {
 public:
@@ -44,7 +38,3 @@ public:
     TXMLPolecenieTypeList polecenie() const { return {node(), "polecenie"}; }
     TXMLGrupyType grupy() const { return TXMLGrupyType(child("grupy")); }
 };
-
-// The text of the first `polecenie` whose id is `language`, or empty. A
-// non-numeric id met on the way is a conversion error.
-QString InstructionInLanguage(const TXMLPolecenieTypeList& list, int language);

@@ -5,14 +5,6 @@
 #include "GapText.h"
 #include "TElement.h"
 
-QString InstructionInLanguage(const TXMLPolecenieTypeList& list, int language)
-{
-    for (const TXMLPolecenieType p : list)
-        if (p.id() == language)
-            return p.text();
-    return {};
-}
-
 QString GapTextMediaName(const QString& multimedia)
 {
     return multimedia.endsWith(QLatin1String(".wav")) ? multimedia.chopped(4) + QStringLiteral(".mp3") : multimedia;

@@ -12,13 +12,6 @@ struct TElement;
 // <polecenie id="language">, <tresc>. The multiple choice in text and the
 // full-text window read the same body.
 
-class TXMLPolecenieType final : public TXMLNodeBase {
-public:
-    using TXMLNodeBase::TXMLNodeBase;
-    int id() const { return attrInt("id"); } // language id
-};
-using TXMLPolecenieTypeList = TXMLList<TXMLPolecenieType>;
-
 class TXMLWpisywanieBodyType final : public TXMLNodeBase {
 public:
     using TXMLNodeBase::TXMLNodeBase;
@@ -34,10 +27,6 @@ public:
     TXMLConfigType config() const { return TXMLConfigType(child("config")); }
     TXMLWpisywanieBodyType body() const { return TXMLWpisywanieBodyType(child("body")); }
 };
-
-// The text of the first instruction in `language`, empty when there is none.
-// A non-numeric id met on the way is a conversion error.
-QString InstructionInLanguage(const TXMLPolecenieTypeList& list, int language);
 
 // The recording of a text exercise: a ".wav" name is played as ".mp3".
 QString GapTextMediaName(const QString& multimedia);
