@@ -1,10 +1,6 @@
 #pragma once
 
-#include "FakeAudioOutput.h"
-#include "FakeMessageService.h"
-#include "Installation.h"
-#include "ShellContext.h"
-#include "TUstawienia.h"
+#include "TestShellContext.h"
 
 #include <QString>
 
@@ -24,15 +20,8 @@ QString SoundServerProblem();
             GTEST_SKIP() << problem.toStdString() << " (run under scripts/with-services.sh or scripts/run-tests.sh)"; \
     } while (false)
 
-// A context for the windows: no skin library, messages recorded.
-struct ContextRig {
-    Installation inst;
-    TUstawienia settings;
-    FakeMessageService messages;
-    FakeAudioOutput audio;
-    FixedClock today{QDate(2026, 12, 11)};
-    ShellContext ctx{inst, settings, SkinRecord{}, messages, audio, today};
-};
+// A context for the windows: a recording skin, messages and sound recorded.
+using ContextRig = TestShellContext;
 
 QString fixture(const QString& name);
 

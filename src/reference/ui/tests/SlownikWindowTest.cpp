@@ -1,6 +1,4 @@
 #include "DictionaryText.h"
-#include "FakeAudioOutput.h"
-#include "FakeMessageService.h"
 #include "SkinCanvas.h"
 #include "SkinFonts.h"
 #include "TLumCheckBox.h"
@@ -8,7 +6,7 @@
 #include "TWOwnrScrllBar.h"
 #include "TfrmSlownik.h"
 
-#include "ShellContext.h"
+#include "TestShellContext.h"
 #include "TestSupport.h"
 
 #include <QApplication>
@@ -21,13 +19,7 @@
 namespace {
 
 // The window on the fixture dictionary (22 entries), shown.
-struct SlownikRig {
-    Installation inst;
-    TUstawienia settings;
-    FakeMessageService messages;
-    FakeAudioOutput audio;
-    FixedClock today{QDate(2026, 12, 11)};
-    ShellContext ctx{inst, settings, SkinRecord{}, messages, audio, today};
+struct SlownikRig : TestShellContext {
     TfrmSlownik window;
 
     explicit SlownikRig(const QString& file = QStringLiteral(FIXTURES_DIR "/Slownik.txt")) : window(ctx, file)
