@@ -1,9 +1,6 @@
-#include "ClockedAudioInput.h"
-#include "CourseUiFixture.h"
+#include "ExerciseWindowTest.h"
 #include "ExerciseText.h"
-#include "FakeMediaPlayer.h"
 #include "FrameTestKind.h"
-#include "PdfPrintService.h"
 #include "PictureBox.h"
 #include "RecordingMarks.h"
 #include "TAALabel.h"
@@ -13,13 +10,10 @@
 #include "TLumProgress.h"
 #include "TLumResButton.h"
 #include "TMyHint.h"
-#include "TestClock.h"
 #include "TestSupport.h"
 #include "UserConfig.h"
 #include "TfrmHelp.h"
-#include "TfrmMediaR.h"
 #include "TfrmNawigacja.h"
-#include "TfrmPodklad.h"
 #include "TfrmSlownik.h"
 
 #include <QApplication>
@@ -60,15 +54,13 @@ QImage solid(QColor c)
 // dial_01.xml (a container of three siblings, 11, 14 and 26), a player over a
 // fake device, a dictionary over the reference fixture, a recording printer,
 // seeded randomness and recorded skin sounds.
-class ExerciseFrame : public CourseUi {
+class ExerciseFrame : public ExerciseWindowTest {
 protected:
     void SetUp() override
     {
-        CourseUi::SetUp();
+        ExerciseWindowTest::SetUp();
         FrameTestKind::resetCounters();
         FrameTestKind::nextOptions = options();
-        settings.TranslationLanguage = 0;
-        settings.Option9 = false;
 
         // Texts, the exercise body, backgrounds, the handbook page, a recording.
         const QString defs = appDir + "/Config/definitions.xml";
@@ -93,25 +85,20 @@ protected:
         QDir().mkpath(appDir + "/cd/Media/Teksty");
         testsupport::writeAll(appDir + "/cd/Media/Teksty/t01.mp3", "x");
 
-        nav = loadCourse(background);
+        startCourse();
         dictionary = std::make_unique<TfrmSlownik>(ctx, QStringLiteral(SLOWNIK_FIXTURE));
-        services = std::make_unique<ExerciseServices>(ExerciseServices{
-            ctx, *nav, player, [this](const QString& word) { dictionary->ShowWord(word); }, &rng, &printer,
-            [this](const QString& name) { sounds << name; }});
         for (const char* cls : {"TfrmDialogi_Prez", "TfrmDialogi_Rozum", "TfrmDialogi_Ukl"})
-            nav->RegisterOpener(QString::fromLatin1(cls), OpenerFor<FrameTestKind>(*services));
+            registerKind<FrameTestKind>(QString::fromLatin1(cls));
     }
 
     void TearDown() override
     {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<FrameTestKind*>(w))
-                delete w;
-        closeOpenWindows();
+        closeExerciseWindows();
         dictionary.reset();
-        services.reset();
-        nav.reset();
+        ExerciseWindowTest::TearDown();
     }
+
+    void lookUpWord(const QString& word) override { dictionary->ShowWord(word); }
 
     static ExerciseFrameOptions options()
     {
@@ -142,14 +129,7 @@ protected:
         return qobject_cast<FrameTestKind*>(OpenerFor<FrameTestKind>(*services)(r));
     }
 
-    static FrameTestKind* shownKind()
-    {
-        FrameTestKind* found = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* k = qobject_cast<FrameTestKind*>(w); k && k->isVisible())
-                found = k;
-        return found;
-    }
+    static FrameTestKind* shownKind() { return shownWindow<FrameTestKind>(); }
 
     // Paints the exercise area now, as showing it would.
     static void paint(FrameTestKind* w) { w->Obszar->grab(); }
@@ -160,17 +140,7 @@ protected:
         QTest::mouseRelease(w, button, {}, at);
     }
 
-    TfrmPodklad background;
-    std::unique_ptr<TfrmNawigacja> nav;
-    TestClock clock;
-    FakeMediaPlayer device{clock};
-    ClockedAudioInput mic{clock};
-    TfrmMediaR player{ctx, MediaDevices{&device, &clock, &mic}};
     std::unique_ptr<TfrmSlownik> dictionary;
-    PdfPrintService printer{tmp.filePath("sheet.pdf")};
-    std::mt19937 rng{7};
-    QStringList sounds;
-    std::unique_ptr<ExerciseServices> services;
 };
 
 } // namespace
