@@ -56,7 +56,6 @@ constexpr int kCardRadius = 12;
 
 TfrmTest2::TfrmTest2(ExerciseServices& services, QWidget* parent) : TfrmCwiczenie(services, test2Options(), parent)
 {
-    setWindowRole(objectName()); // lets scripts on X11 tell the windows apart
     // The statistics notebook stands right of the exercise area, the scroll
     // bar between them.
     const int right = Statystyki->x() - 40;

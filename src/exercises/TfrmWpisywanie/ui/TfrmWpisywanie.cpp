@@ -43,7 +43,6 @@ ExerciseFrameOptions wpisywanieOptions()
 TfrmWpisywanie::TfrmWpisywanie(ExerciseServices& services, QWidget* parent)
     : TfrmCwiczenie(services, wpisywanieOptions(), parent)
 {
-    setWindowRole(objectName()); // lets scripts on X11 tell the windows apart
     m_field = FormPicture(QStringLiteral("IMG_Pole"));
     m_ok = FormPicture(QStringLiteral("IMG_OK"));
     m_wrong = FormPicture(QStringLiteral("IMG_Zle"));

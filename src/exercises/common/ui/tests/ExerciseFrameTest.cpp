@@ -152,6 +152,7 @@ TEST_F(ExerciseFrame, OpeningBuildsTheFrame)
     EXPECT_EQ(w->windowTitle(), "Orvanta 6.0");
     EXPECT_EQ(w->size(), QSize(1024, 768));
     EXPECT_EQ(w->objectName(), "frmDialogi_Rozum");
+    EXPECT_EQ(w->windowRole(), "frmDialogi_Rozum");
     EXPECT_EQ(w->Belka->Zalogowany(), "Ola");
     EXPECT_EQ(w->Polecenie->Caption(), "Read the words.");
     EXPECT_EQ(w->instructionHint(), "Przeczytaj słowa.");
