@@ -285,10 +285,16 @@ void TfrmCwiczenie::StartRun(bool reload)
 
 void TfrmCwiczenie::PressCheckButton()
 {
-    if (checkButtonState() == 0)
-        ShowResult(ComputeScore());
-    else
+    BeforeCheckButton();
+    if (checkButtonState() != 0) {
         StartRun(true);
+        return;
+    }
+    if (const QString notice = NoScoreNotice(); !notice.isEmpty()) {
+        ctx().messages.showMessageBox(notice, ctx().UiText(59), MsgBoxKind::Notice);
+        return;
+    }
+    ShowResult(ComputeScore());
 }
 
 void TfrmCwiczenie::ShowResult(int score)

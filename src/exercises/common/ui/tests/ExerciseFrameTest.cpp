@@ -263,6 +263,32 @@ TEST_F(ExerciseFrame, CheckRecordsTryAgainStartsAFreshRunThatLeavingDoesNotRecor
     EXPECT_EQ(nav->NavState().currentNode(), nodeOf(*nav, "dial_01.xml", 26));
 }
 
+TEST_F(ExerciseFrame, AnExerciseWithoutAScoreShowsItsNoticeAndRecordsNothing)
+{
+    FrameTestKind* w = open(14);
+    ASSERT_NE(w, nullptr);
+    w->noScore = QStringLiteral("Nie ma czego sprawdzić.");
+    const QString stat = statText();
+    click(w, "btnSpr");
+    EXPECT_EQ(FrameTestKind::checkPresses, 1); // the kind's hook ran first
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].text, "Nie ma czego sprawdzić.");
+    EXPECT_EQ(messages.shown[0].caption, "Informacja");
+    EXPECT_FALSE(w->Panel_Wynik->isVisible());
+    EXPECT_TRUE(sounds.isEmpty());
+    EXPECT_FALSE(nav->ResultPending());
+    EXPECT_EQ(w->btnSpr->Tag(), 0);
+    EXPECT_EQ(statText(), stat);
+    EXPECT_EQ(FrameTestKind::runs, 1);
+
+    // Once it can be scored, the same button checks.
+    w->noScore.clear();
+    click(w, "btnSpr");
+    EXPECT_EQ(FrameTestKind::checkPresses, 2);
+    EXPECT_TRUE(w->Panel_Wynik->isVisible());
+    EXPECT_EQ(w->btnSpr->Tag(), 1);
+}
+
 TEST_F(ExerciseFrame, RightClickOnAWordLooksItUpAndBlankDoesNothing)
 {
     FrameTestKind* w = open(14);
