@@ -37,12 +37,10 @@ ExerciseFrameOptions test2Options()
     return o;
 }
 
-// The question's font: Georgia 13, or the closest serif face installed.
+// The question's font: Georgia 13.
 QFont questionFont()
 {
-    QFont f = SkinFont(QStringLiteral("Georgia"), 13);
-    f.setFamilies({QStringLiteral("Georgia"), QStringLiteral("DejaVu Serif"), QStringLiteral("Liberation Serif")});
-    return f;
+    return SkinFont(QStringLiteral("Georgia"), 13);
 }
 
 constexpr int kListGap = 20; // between the question and the answer list
