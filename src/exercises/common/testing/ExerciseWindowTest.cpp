@@ -1,5 +1,9 @@
 #include "ExerciseWindowTest.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+
 void ExerciseWindowTest::SetUp()
 {
     CourseUi::SetUp();
@@ -28,4 +32,13 @@ void ExerciseWindowTest::closeExerciseWindows()
         if (qobject_cast<TfrmCwiczenie*>(w))
             delete w;
     closeOpenWindows();
+}
+
+void ExerciseWindowTest::savePicture(const QString& path, QSize size, QColor colour) const
+{
+    const QString file = appDir + QLatin1Char('/') + path;
+    QDir().mkpath(QFileInfo(file).path());
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(colour);
+    img.save(file);
 }

@@ -11,6 +11,8 @@
 #include "TfrmPodklad.h"
 
 #include <QApplication>
+#include <QColor>
+#include <QSize>
 #include <QStringList>
 
 #include <memory>
@@ -48,6 +50,9 @@ protected:
                 found = k;
         return found;
     }
+    // Saves a picture of `size` filled with `colour` as `path` under the
+    // installation, making its folder.
+    void savePicture(const QString& path, QSize size, QColor colour) const;
     // Where the services send a word to look up; recorded in `lookedUp`.
     virtual void lookUpWord(const QString& word) { lookedUp << word; }
 

@@ -51,14 +51,8 @@ protected:
         const QString package = appDir + "/Dane/pc_01.xml";
         testsupport::writeAll(package, testsupport::readAll(package).replace("1;4;9", "12#40#75"));
 
-        QDir().mkpath(appDir + "/Gfx/Background_cw");
-        QImage bg(64, 48, QImage::Format_RGB32);
-        bg.fill(QColor(200, 220, 255));
-        bg.save(appDir + "/Gfx/Background_cw/tlo.bmp");
-        QDir().mkpath(appDir + "/Gfx/Test_gfx");
-        QImage pic(60, 90, QImage::Format_RGB32);
-        pic.fill(Qt::darkGreen);
-        pic.save(appDir + "/Gfx/Test_gfx/pc_a_1_L.png");
+        savePicture("Gfx/Background_cw/tlo.bmp", {64, 48}, QColor(200, 220, 255));
+        savePicture("Gfx/Test_gfx/pc_a_1_L.png", {60, 90}, Qt::darkGreen);
         testsupport::writeAll(appDir + "/cd/Media/Zdania/q1.wav", "x");
         testsupport::writeAll(appDir + "/Pomoc - Selko/h_exer.html", "<html><body><a name=\"a10\">Test</a></body></html>");
 

@@ -62,14 +62,8 @@ protected:
                               gapFile("Rodzina 2", "Listen again.", "", "I &lt;am&gt; a student."));
         testsupport::writeAll(appDir + "/Dane/Paczki/pusty.xml", gapFile("Pusty", "Nothing.", "", "No gaps here."));
 
-        QDir().mkpath(appDir + "/Gfx/Background_selko");
-        QImage bg(64, 48, QImage::Format_RGB32);
-        bg.fill(QColor(230, 240, 250));
-        bg.save(appDir + "/Gfx/Background_selko/jasne.bmp");
-        QDir().mkpath(appDir + "/Gfx/Wpis_gfx");
-        QImage tree(80, 60, QImage::Format_RGB32);
-        tree.fill(Qt::green);
-        tree.save(appDir + "/Gfx/Wpis_gfx/drzewo.bmp");
+        savePicture("Gfx/Background_selko/jasne.bmp", {64, 48}, QColor(230, 240, 250));
+        savePicture("Gfx/Wpis_gfx/drzewo.bmp", {80, 60}, Qt::green);
         QDir().mkpath(appDir + "/cd/Media/Teksty");
         testsupport::writeAll(appDir + "/cd/Media/Teksty/t01.mp3", "x");
 

@@ -43,13 +43,6 @@ const char* const FrameTexts[][2] = {
     {"120", "Podręcznik"}, {"155", "Zdanie"},
 };
 
-QImage solid(QColor c)
-{
-    QImage img(64, 48, QImage::Format_RGB32);
-    img.fill(c);
-    return img;
-}
-
 // The fixture course with the test kind registered for the dialogue modes of
 // dial_01.xml (a container of three siblings, 11, 14 and 26), a player over a
 // fake device, a dictionary over the reference fixture, a recording printer,
@@ -76,9 +69,8 @@ protected:
         exercise.replace("<nazwa id=\"0\">Na zakupach</nazwa>", "<nazwa id=\"0\">Zakupy w sklepie z żółwiami</nazwa>");
         exercise.replace("<body></body>", QString::fromUtf8(Body));
         testsupport::writeAll(dial, exercise.toUtf8());
-        QDir().mkpath(appDir + "/Gfx/Background_cw");
-        solid(Qt::red).save(appDir + "/Gfx/Background_cw/czerwone.bmp");
-        solid(Qt::blue).save(appDir + "/Gfx/Background_cw/niebieskie.bmp");
+        savePicture("Gfx/Background_cw/czerwone.bmp", {64, 48}, Qt::red);
+        savePicture("Gfx/Background_cw/niebieskie.bmp", {64, 48}, Qt::blue);
         testsupport::writeAll(appDir + "/Gfx/Background_cw/opis.txt", "not a picture");
         QDir().mkpath(appDir + "/Podrecznik");
         testsupport::writeAll(appDir + "/Podrecznik/g01.html", "<html><body>Past simple</body></html>");
