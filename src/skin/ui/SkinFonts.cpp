@@ -25,6 +25,7 @@ QStringList InstallSkinFonts(const QString& tahomaFolder)
         {"Trebuchet MS", {"Liberation Sans", "DejaVu Sans"}},
         {"Verdana", {"DejaVu Sans", "Liberation Sans"}},
         {"Times New Roman", {"Liberation Serif", "DejaVu Serif"}},
+        {"Georgia", {"DejaVu Serif", "Liberation Serif"}},
         {"Courier New", {"Liberation Mono", "DejaVu Sans Mono"}},
         {"Arial", {"Liberation Sans", "DejaVu Sans"}},
         {"MS Sans Serif", {"Tahoma", "DejaVu Sans Condensed"}},

@@ -37,12 +37,10 @@ ExerciseFrameOptions test2Options()
     return o;
 }
 
-// The question's font: Georgia 13, or the closest serif face installed.
+// The question's font: Georgia 13.
 QFont questionFont()
 {
-    QFont f = SkinFont(QStringLiteral("Georgia"), 13);
-    f.setFamilies({QStringLiteral("Georgia"), QStringLiteral("DejaVu Serif"), QStringLiteral("Liberation Serif")});
-    return f;
+    return SkinFont(QStringLiteral("Georgia"), 13);
 }
 
 constexpr int kListGap = 20; // between the question and the answer list
@@ -56,7 +54,6 @@ constexpr int kCardRadius = 12;
 
 TfrmTest2::TfrmTest2(ExerciseServices& services, QWidget* parent) : TfrmCwiczenie(services, test2Options(), parent)
 {
-    setWindowRole(objectName()); // lets scripts on X11 tell the windows apart
     // The statistics notebook stands right of the exercise area, the scroll
     // bar between them.
     const int right = Statystyki->x() - 40;

@@ -43,7 +43,6 @@ ExerciseFrameOptions wpisywanieOptions()
 TfrmWpisywanie::TfrmWpisywanie(ExerciseServices& services, QWidget* parent)
     : TfrmCwiczenie(services, wpisywanieOptions(), parent)
 {
-    setWindowRole(objectName()); // lets scripts on X11 tell the windows apart
     m_field = FormPicture(QStringLiteral("IMG_Pole"));
     m_ok = FormPicture(QStringLiteral("IMG_OK"));
     m_wrong = FormPicture(QStringLiteral("IMG_Zle"));
@@ -81,10 +80,6 @@ TfrmWpisywanie::TfrmWpisywanie(ExerciseServices& services, QWidget* parent)
                                         " border: 1px solid rgb(111, 182, 240); }"));
     Edit1->hide();
 
-    // The check commits the edit box first, and a text without gaps has no
-    // score: the window takes the button over from the frame.
-    disconnect(btnSpr, &TLumResButton::clicked, this, nullptr);
-    connect(btnSpr, &TLumResButton::clicked, this, &TfrmWpisywanie::pressCheck);
     connect(btnPopraw, &TLumResButton::clicked, this, &TfrmWpisywanie::showAnswers);
     connect(IMG_Tlo, &PictureBox::pressed, this, [this] { commitOnly(); });
     connect(ScrollBar, &TALScrollBar::changed, this, [this] {
@@ -175,15 +170,14 @@ void TfrmWpisywanie::adjustToInstruction()
 // ---------------------------------------------------------------------------
 // Check, answers, printing
 
-void TfrmWpisywanie::pressCheck()
+void TfrmWpisywanie::BeforeCheckButton()
 {
     commitOnly();
-    if (checkButtonState() == 0 && m_run.gapCount() == 0) {
-        ctx().messages.showMessageBox(NoGapsNotice(), ctx().UiText(59), MsgBoxKind::Notice);
-        return;
-    }
-    PressCheckButton();
-    repaintArea();
+}
+
+QString TfrmWpisywanie::NoScoreNotice() const
+{
+    return m_run.gapCount() == 0 ? NoGapsNotice() : QString();
 }
 
 int TfrmWpisywanie::ComputeScore()
@@ -194,6 +188,7 @@ int TfrmWpisywanie::ComputeScore()
     const int score = s.percent.value_or(0);
     btnPopraw->setVisible(score < 100);
     relayout();
+    repaintArea();
     return score;
 }
 

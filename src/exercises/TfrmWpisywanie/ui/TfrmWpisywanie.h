@@ -48,6 +48,8 @@ protected:
     void ReleaseModel() override;
     void StartRunModel() override;
     int ComputeScore() override;
+    QString NoScoreNotice() const override;
+    void BeforeCheckButton() override;
     int PaintArea(QPainter& p) override;
     QString PrintBody() const override;
     QString ExerciseTitle() const override;
@@ -57,7 +59,6 @@ protected:
     void AreaMouseMove(QMouseEvent* e) override;
 
 private:
-    void pressCheck();
     void showAnswers();
     void relayout();
     void openGap(int g);

@@ -76,6 +76,7 @@ TfrmCwiczenie::TfrmCwiczenie(ExerciseServices& services, ExerciseFrameOptions op
     : QWidget(parent, Qt::Window), m_services(services), m_options(std::move(options))
 {
     setObjectName(m_options.formName);
+    setWindowRole(m_options.formName); // lets scripts on X11 tell the windows apart
     setAttribute(Qt::WA_DeleteOnClose);
     SetupSkinWindow(this, QSize(1024, 768));
     m_scrollStep = qMax(1, m_options.scrollStep);
@@ -284,10 +285,16 @@ void TfrmCwiczenie::StartRun(bool reload)
 
 void TfrmCwiczenie::PressCheckButton()
 {
-    if (checkButtonState() == 0)
-        ShowResult(ComputeScore());
-    else
+    BeforeCheckButton();
+    if (checkButtonState() != 0) {
         StartRun(true);
+        return;
+    }
+    if (const QString notice = NoScoreNotice(); !notice.isEmpty()) {
+        ctx().messages.showMessageBox(notice, ctx().UiText(59), MsgBoxKind::Notice);
+        return;
+    }
+    ShowResult(ComputeScore());
 }
 
 void TfrmCwiczenie::ShowResult(int score)

@@ -102,7 +102,8 @@ public:
     // Begins a run; with `reload` the model is released and loaded again from
     // the remembered path first (a load error is shown and the run not begun).
     void StartRun(bool reload);
-    // The check / try-again button.
+    // The check / try-again button: BeforeCheckButton, then a new run, or
+    // the check, or the kind's NoScoreNotice when the exercise has no score.
     void PressCheckButton();
     // The check itself: the kind's score shown in the result panel, the result
     // sound, ResultPending set and the result recorded, the button to try again.
@@ -158,6 +159,13 @@ protected:
     virtual void StartRunModel() = 0;
     // The score 0..100 of the check; the kind updates its own counts.
     virtual int ComputeScore() = 0;
+    // Why this exercise cannot be scored (a text without gaps...): shown
+    // instead of a result, under interface text 59, and nothing is recorded.
+    // Empty (the default): it can be scored.
+    virtual QString NoScoreNotice() const { return {}; }
+    // Runs first when btnSpr is pressed, before the check or the new run (a
+    // kind with an edit box commits what is typed in it).
+    virtual void BeforeCheckButton() {}
     // Paints the exercise area (scrolled by scrollOffset()); add every painted
     // word to words(). Returns the content height, for the scroll bar.
     virtual int PaintArea(QPainter& p) = 0;

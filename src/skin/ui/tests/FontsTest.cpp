@@ -18,6 +18,7 @@ TEST(SkinFonts, WindowsFamiliesResolveToTheirSubstitutesWithPolishLetters)
         {"Trebuchet MS", "Liberation Sans"},
         {"Verdana", "DejaVu Sans"},
         {"Times New Roman", "Liberation Serif"},
+        {"Georgia", "DejaVu Serif"},
         {"Courier New", "Liberation Mono"},
         {"Arial", "Liberation Sans"},
     };

@@ -1,10 +1,7 @@
 // The multiple-choice test window opened from the course as the learner
 // opens it: answering by mouse and keys, the end of the test, leaving it, and
 // what is stored and shown afterwards.
-#include "ClockedAudioInput.h"
-#include "CourseUiFixture.h"
-#include "FakeMediaPlayer.h"
-#include "PdfPrintService.h"
+#include "ExerciseWindowTest.h"
 #include "RecordingMarks.h"
 #include "SkinCanvas.h"
 #include "TAALabel.h"
@@ -12,12 +9,9 @@
 #include "TLumOdpList.h"
 #include "TLumProgress.h"
 #include "TLumResButton.h"
-#include "TestClock.h"
 #include "TestExerciseWindow.h"
 #include "TestSupport.h"
-#include "TfrmMediaR.h"
 #include "TfrmNawigacja.h"
-#include "TfrmPodklad.h"
 #include "TfrmPomoc.h"
 #include "TfrmTest2.h"
 #include "TfrmWyborCwiczenia.h"
@@ -46,46 +40,25 @@ const char* const ExerciseBody = R"(<body><html>czasy\past.html</html>
   <odpowiedz id="1">dog</odpowiedz><odpowiedz id="2">tree</odpowiedz><odpowiedz id="3">cat</odpowiedz></grupa>
 </grupy></body>)";
 
-class Test2Window : public CourseUi {
+class Test2Window : public ExerciseWindowTest {
 protected:
     void SetUp() override
     {
-        CourseUi::SetUp();
-        settings.TranslationLanguage = 0;
-        settings.Option9 = false;
+        ExerciseWindowTest::SetUp();
         addInterfaceTexts({{3, "Jeszcze raz"}, {4, "Posłuchaj"}, {41, "Sprawdź"}, {43, "Dalej"}, {46, "Twój wynik:"},
                            {47, "Drukuj"}, {120, "Podręcznik"}, {155, "Pytania"}});
         setBody(QString::fromUtf8(ExerciseBody));
         const QString package = appDir + "/Dane/pc_01.xml";
         testsupport::writeAll(package, testsupport::readAll(package).replace("1;4;9", "12#40#75"));
 
-        QDir().mkpath(appDir + "/Gfx/Background_cw");
-        QImage bg(64, 48, QImage::Format_RGB32);
-        bg.fill(QColor(200, 220, 255));
-        bg.save(appDir + "/Gfx/Background_cw/tlo.bmp");
-        QDir().mkpath(appDir + "/Gfx/Test_gfx");
-        QImage pic(60, 90, QImage::Format_RGB32);
-        pic.fill(Qt::darkGreen);
-        pic.save(appDir + "/Gfx/Test_gfx/pc_a_1_L.png");
+        savePicture("Gfx/Background_cw/tlo.bmp", {64, 48}, QColor(200, 220, 255));
+        savePicture("Gfx/Test_gfx/pc_a_1_L.png", {60, 90}, Qt::darkGreen);
         testsupport::writeAll(appDir + "/cd/Media/Zdania/q1.wav", "x");
         testsupport::writeAll(appDir + "/Pomoc - Selko/h_exer.html", "<html><body><a name=\"a10\">Test</a></body></html>");
 
-        nav = loadCourse(background);
+        startCourse();
         nav->RegisterOpener(QStringLiteral("TfrmTFGr"), TestOpener(*nav, QStringLiteral("TfrmTFGr")));
-        services = std::make_unique<ExerciseServices>(ExerciseServices{
-            ctx, *nav, player, [this](const QString& word) { lookedUp << word; }, &rng, &printer,
-            [this](const QString& name) { sounds << name; }});
-        nav->RegisterOpener(QStringLiteral("TfrmTest2"), OpenerFor<TfrmTest2>(*services));
-    }
-
-    void TearDown() override
-    {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<TfrmTest2*>(w))
-                delete w;
-        closeOpenWindows();
-        services.reset();
-        nav.reset();
+        registerKind<TfrmTest2>(QStringLiteral("TfrmTest2"));
     }
 
     void setBody(const QString& body)
@@ -104,14 +77,7 @@ protected:
         return shown();
     }
 
-    static TfrmTest2* shown()
-    {
-        TfrmTest2* found = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* t = qobject_cast<TfrmTest2*>(w); t && t->isVisible())
-                found = t;
-        return found;
-    }
+    static TfrmTest2* shown() { return shownWindow<TfrmTest2>(); }
 
     // The current question's first row that is (or is not) correct.
     static int rowOf(const TfrmTest2* w, bool correct)
@@ -159,18 +125,6 @@ protected:
         }
         return {};
     }
-
-    TfrmPodklad background;
-    std::unique_ptr<TfrmNawigacja> nav;
-    TestClock clock;
-    FakeMediaPlayer device{clock};
-    ClockedAudioInput mic{clock};
-    TfrmMediaR player{ctx, MediaDevices{&device, &clock, &mic}};
-    PdfPrintService printer{tmp.filePath("sheet.pdf")};
-    std::mt19937 rng{7};
-    QStringList sounds;
-    QStringList lookedUp;
-    std::unique_ptr<ExerciseServices> services;
 };
 
 } // namespace

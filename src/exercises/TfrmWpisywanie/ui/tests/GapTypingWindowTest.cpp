@@ -1,7 +1,4 @@
-#include "ClockedAudioInput.h"
-#include "CourseUiFixture.h"
-#include "FakeMediaPlayer.h"
-#include "PdfPrintService.h"
+#include "ExerciseWindowTest.h"
 #include "TAALabel.h"
 #include "TALScrollBar.h"
 #include "TElement.h"
@@ -9,12 +6,9 @@
 #include "TLumProgress.h"
 #include "TLumResButton.h"
 #include "TMyHint.h"
-#include "TestClock.h"
 #include "TestSupport.h"
-#include "TfrmMediaR.h"
 #include "TfrmMiniSlownik.h"
 #include "TfrmNawigacja.h"
-#include "TfrmPodklad.h"
 #include "TfrmWpisywanie.h"
 #include "TLumListBox.h"
 #include "TfrmWyborCwiczenia.h"
@@ -42,13 +36,11 @@ QByteArray gapFile(const char* title, const char* instruction, const char* phras
 
 // The fixture course's package pc_01.xml turned into two gap texts (a and
 // b), a third file without gaps; backgrounds, a picture and the recording.
-class GapTyping : public CourseUi {
+class GapTyping : public ExerciseWindowTest {
 protected:
     void SetUp() override
     {
-        CourseUi::SetUp();
-        settings.TranslationLanguage = 0;
-        settings.Option9 = false;
+        ExerciseWindowTest::SetUp();
         // The texts the window shows that the course fixture's definitions lack.
         addInterfaceTexts({{1, "Twoja odpowiedź:"}, {2, "Brak odpowiedzi"}, {3, "Jeszcze raz"}, {4, "Odtwórz"},
                            {41, "Sprawdź"}, {42, "Nagranie"}, {46, "Twój wynik:"}, {47, "Drukuj"}, {51, "Popraw"},
@@ -70,48 +62,28 @@ protected:
                               gapFile("Rodzina 2", "Listen again.", "", "I &lt;am&gt; a student."));
         testsupport::writeAll(appDir + "/Dane/Paczki/pusty.xml", gapFile("Pusty", "Nothing.", "", "No gaps here."));
 
-        QDir().mkpath(appDir + "/Gfx/Background_selko");
-        QImage bg(64, 48, QImage::Format_RGB32);
-        bg.fill(QColor(230, 240, 250));
-        bg.save(appDir + "/Gfx/Background_selko/jasne.bmp");
-        QDir().mkpath(appDir + "/Gfx/Wpis_gfx");
-        QImage tree(80, 60, QImage::Format_RGB32);
-        tree.fill(Qt::green);
-        tree.save(appDir + "/Gfx/Wpis_gfx/drzewo.bmp");
+        savePicture("Gfx/Background_selko/jasne.bmp", {64, 48}, QColor(230, 240, 250));
+        savePicture("Gfx/Wpis_gfx/drzewo.bmp", {80, 60}, Qt::green);
         QDir().mkpath(appDir + "/cd/Media/Teksty");
         testsupport::writeAll(appDir + "/cd/Media/Teksty/t01.mp3", "x");
 
-        nav = loadCourse(background);
+        startCourse();
         toc = std::make_unique<TfrmWyborCwiczenia>(ctx, *nav);
         nav->AddNavigationBar(toc.get(), 30);
         toc->SetLearningMode();
         toc->FillFromRoot();
         toc->show();
-        services = std::make_unique<ExerciseServices>(ExerciseServices{
-            ctx, *nav, player, [this](const QString& word) { lookedUp << word; }, &rng, &printer,
-            [this](const QString& name) { sounds << name; }});
-        nav->RegisterOpener(QStringLiteral("TfrmWpisywanie"), OpenerFor<TfrmWpisywanie>(*services));
+        registerKind<TfrmWpisywanie>(QStringLiteral("TfrmWpisywanie"));
     }
 
     void TearDown() override
     {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<TfrmWpisywanie*>(w))
-                delete w;
-        closeOpenWindows();
+        closeExerciseWindows();
         toc.reset();
-        services.reset();
-        nav.reset();
+        ExerciseWindowTest::TearDown();
     }
 
-    static TfrmWpisywanie* shownWindow()
-    {
-        TfrmWpisywanie* found = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* k = qobject_cast<TfrmWpisywanie*>(w); k && k->isVisible())
-                found = k;
-        return found;
-    }
+    static TfrmWpisywanie* shownWindow() { return ExerciseWindowTest::shownWindow<TfrmWpisywanie>(); }
 
     // Opens the package's first gap text from the table of contents: the
     // package's title opens its first element.
@@ -159,17 +131,7 @@ protected:
 
     TElement* node(const char* file) { return nodeOf(*nav, QString::fromUtf8(file), 4); }
 
-    TfrmPodklad background;
-    std::unique_ptr<TfrmNawigacja> nav;
     std::unique_ptr<TfrmWyborCwiczenia> toc;
-    TestClock clock;
-    FakeMediaPlayer device{clock};
-    ClockedAudioInput mic{clock};
-    TfrmMediaR player{ctx, MediaDevices{&device, &clock, &mic}};
-    PdfPrintService printer{tmp.filePath("sheet.pdf")};
-    std::mt19937 rng{7};
-    QStringList sounds, lookedUp;
-    std::unique_ptr<ExerciseServices> services;
 };
 
 } // namespace

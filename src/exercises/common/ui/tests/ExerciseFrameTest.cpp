@@ -1,9 +1,6 @@
-#include "ClockedAudioInput.h"
-#include "CourseUiFixture.h"
+#include "ExerciseWindowTest.h"
 #include "ExerciseText.h"
-#include "FakeMediaPlayer.h"
 #include "FrameTestKind.h"
-#include "PdfPrintService.h"
 #include "PictureBox.h"
 #include "RecordingMarks.h"
 #include "TAALabel.h"
@@ -13,13 +10,10 @@
 #include "TLumProgress.h"
 #include "TLumResButton.h"
 #include "TMyHint.h"
-#include "TestClock.h"
 #include "TestSupport.h"
 #include "UserConfig.h"
 #include "TfrmHelp.h"
-#include "TfrmMediaR.h"
 #include "TfrmNawigacja.h"
-#include "TfrmPodklad.h"
 #include "TfrmSlownik.h"
 
 #include <QApplication>
@@ -49,26 +43,17 @@ const char* const FrameTexts[][2] = {
     {"120", "Podręcznik"}, {"155", "Zdanie"},
 };
 
-QImage solid(QColor c)
-{
-    QImage img(64, 48, QImage::Format_RGB32);
-    img.fill(c);
-    return img;
-}
-
 // The fixture course with the test kind registered for the dialogue modes of
 // dial_01.xml (a container of three siblings, 11, 14 and 26), a player over a
 // fake device, a dictionary over the reference fixture, a recording printer,
 // seeded randomness and recorded skin sounds.
-class ExerciseFrame : public CourseUi {
+class ExerciseFrame : public ExerciseWindowTest {
 protected:
     void SetUp() override
     {
-        CourseUi::SetUp();
+        ExerciseWindowTest::SetUp();
         FrameTestKind::resetCounters();
         FrameTestKind::nextOptions = options();
-        settings.TranslationLanguage = 0;
-        settings.Option9 = false;
 
         // Texts, the exercise body, backgrounds, the handbook page, a recording.
         const QString defs = appDir + "/Config/definitions.xml";
@@ -84,34 +69,28 @@ protected:
         exercise.replace("<nazwa id=\"0\">Na zakupach</nazwa>", "<nazwa id=\"0\">Zakupy w sklepie z żółwiami</nazwa>");
         exercise.replace("<body></body>", QString::fromUtf8(Body));
         testsupport::writeAll(dial, exercise.toUtf8());
-        QDir().mkpath(appDir + "/Gfx/Background_cw");
-        solid(Qt::red).save(appDir + "/Gfx/Background_cw/czerwone.bmp");
-        solid(Qt::blue).save(appDir + "/Gfx/Background_cw/niebieskie.bmp");
+        savePicture("Gfx/Background_cw/czerwone.bmp", {64, 48}, Qt::red);
+        savePicture("Gfx/Background_cw/niebieskie.bmp", {64, 48}, Qt::blue);
         testsupport::writeAll(appDir + "/Gfx/Background_cw/opis.txt", "not a picture");
         QDir().mkpath(appDir + "/Podrecznik");
         testsupport::writeAll(appDir + "/Podrecznik/g01.html", "<html><body>Past simple</body></html>");
         QDir().mkpath(appDir + "/cd/Media/Teksty");
         testsupport::writeAll(appDir + "/cd/Media/Teksty/t01.mp3", "x");
 
-        nav = loadCourse(background);
+        startCourse();
         dictionary = std::make_unique<TfrmSlownik>(ctx, QStringLiteral(SLOWNIK_FIXTURE));
-        services = std::make_unique<ExerciseServices>(ExerciseServices{
-            ctx, *nav, player, [this](const QString& word) { dictionary->ShowWord(word); }, &rng, &printer,
-            [this](const QString& name) { sounds << name; }});
         for (const char* cls : {"TfrmDialogi_Prez", "TfrmDialogi_Rozum", "TfrmDialogi_Ukl"})
-            nav->RegisterOpener(QString::fromLatin1(cls), OpenerFor<FrameTestKind>(*services));
+            registerKind<FrameTestKind>(QString::fromLatin1(cls));
     }
 
     void TearDown() override
     {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<FrameTestKind*>(w))
-                delete w;
-        closeOpenWindows();
+        closeExerciseWindows();
         dictionary.reset();
-        services.reset();
-        nav.reset();
+        ExerciseWindowTest::TearDown();
     }
+
+    void lookUpWord(const QString& word) override { dictionary->ShowWord(word); }
 
     static ExerciseFrameOptions options()
     {
@@ -142,14 +121,7 @@ protected:
         return qobject_cast<FrameTestKind*>(OpenerFor<FrameTestKind>(*services)(r));
     }
 
-    static FrameTestKind* shownKind()
-    {
-        FrameTestKind* found = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* k = qobject_cast<FrameTestKind*>(w); k && k->isVisible())
-                found = k;
-        return found;
-    }
+    static FrameTestKind* shownKind() { return shownWindow<FrameTestKind>(); }
 
     // Paints the exercise area now, as showing it would.
     static void paint(FrameTestKind* w) { w->Obszar->grab(); }
@@ -160,17 +132,7 @@ protected:
         QTest::mouseRelease(w, button, {}, at);
     }
 
-    TfrmPodklad background;
-    std::unique_ptr<TfrmNawigacja> nav;
-    TestClock clock;
-    FakeMediaPlayer device{clock};
-    ClockedAudioInput mic{clock};
-    TfrmMediaR player{ctx, MediaDevices{&device, &clock, &mic}};
     std::unique_ptr<TfrmSlownik> dictionary;
-    PdfPrintService printer{tmp.filePath("sheet.pdf")};
-    std::mt19937 rng{7};
-    QStringList sounds;
-    std::unique_ptr<ExerciseServices> services;
 };
 
 } // namespace
@@ -182,6 +144,7 @@ TEST_F(ExerciseFrame, OpeningBuildsTheFrame)
     EXPECT_EQ(w->windowTitle(), "Orvanta 6.0");
     EXPECT_EQ(w->size(), QSize(1024, 768));
     EXPECT_EQ(w->objectName(), "frmDialogi_Rozum");
+    EXPECT_EQ(w->windowRole(), "frmDialogi_Rozum");
     EXPECT_EQ(w->Belka->Zalogowany(), "Ola");
     EXPECT_EQ(w->Polecenie->Caption(), "Read the words.");
     EXPECT_EQ(w->instructionHint(), "Przeczytaj słowa.");
@@ -290,6 +253,32 @@ TEST_F(ExerciseFrame, CheckRecordsTryAgainStartsAFreshRunThatLeavingDoesNotRecor
     EXPECT_EQ(FrameTestKind::alive, 1);    // the old window went, the sibling's came
     ASSERT_NE(shownKind(), nullptr);
     EXPECT_EQ(nav->NavState().currentNode(), nodeOf(*nav, "dial_01.xml", 26));
+}
+
+TEST_F(ExerciseFrame, AnExerciseWithoutAScoreShowsItsNoticeAndRecordsNothing)
+{
+    FrameTestKind* w = open(14);
+    ASSERT_NE(w, nullptr);
+    w->noScore = QStringLiteral("Nie ma czego sprawdzić.");
+    const QString stat = statText();
+    click(w, "btnSpr");
+    EXPECT_EQ(FrameTestKind::checkPresses, 1); // the kind's hook ran first
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].text, "Nie ma czego sprawdzić.");
+    EXPECT_EQ(messages.shown[0].caption, "Informacja");
+    EXPECT_FALSE(w->Panel_Wynik->isVisible());
+    EXPECT_TRUE(sounds.isEmpty());
+    EXPECT_FALSE(nav->ResultPending());
+    EXPECT_EQ(w->btnSpr->Tag(), 0);
+    EXPECT_EQ(statText(), stat);
+    EXPECT_EQ(FrameTestKind::runs, 1);
+
+    // Once it can be scored, the same button checks.
+    w->noScore.clear();
+    click(w, "btnSpr");
+    EXPECT_EQ(FrameTestKind::checkPresses, 2);
+    EXPECT_TRUE(w->Panel_Wynik->isVisible());
+    EXPECT_EQ(w->btnSpr->Tag(), 1);
 }
 
 TEST_F(ExerciseFrame, RightClickOnAWordLooksItUpAndBlankDoesNothing)

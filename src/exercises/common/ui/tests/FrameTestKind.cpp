@@ -15,10 +15,11 @@ int FrameTestKind::releases = 0;
 int FrameTestKind::runs = 0;
 int FrameTestKind::alive = 0;
 int FrameTestKind::areaPresses = 0;
+int FrameTestKind::checkPresses = 0;
 
 void FrameTestKind::resetCounters()
 {
-    loads = releases = runs = areaPresses = 0;
+    loads = releases = runs = areaPresses = checkPresses = 0;
 }
 
 FrameTestKind::FrameTestKind(ExerciseServices& services) : TfrmCwiczenie(services, nextOptions)

@@ -7,7 +7,7 @@
 // The smallest exercise kind on the frame, for the frame's tests. Its body:
 // <polecenie id="N"> instructions, <html> the handbook page, <slowa> words
 // painted one per 30-pixel line, <zepsute/> makes its load fail. The check
-// scores `score`. Counters are static so that they outlive the windows.
+// scores `score`, or shows `noScore` when that is set. Counters are static so that they outlive the windows.
 class FrameTestKind final : public TfrmCwiczenie {
     Q_OBJECT
 public:
@@ -17,9 +17,10 @@ public:
     // The options the next window is made with.
     static ExerciseFrameOptions nextOptions;
     static void resetCounters();
-    static int loads, releases, runs, alive, areaPresses;
+    static int loads, releases, runs, alive, areaPresses, checkPresses;
 
     int score = 50;
+    QString noScore; // the notice of an exercise without a score
     QStringList painted; // the words, as read
     int lineHeight = 30;
 
@@ -38,6 +39,8 @@ protected:
     void ReleaseModel() override;
     void StartRunModel() override;
     int ComputeScore() override { return score; }
+    QString NoScoreNotice() const override { return noScore; }
+    void BeforeCheckButton() override { ++checkPresses; }
     int PaintArea(QPainter& p) override;
     QString PrintBody() const override;
     void AreaMousePress(QMouseEvent*) override { ++areaPresses; }
