@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QList>
-#include <QRect>
 #include <QString>
 
 // One answer row of a question.
@@ -9,7 +8,6 @@ struct TGrupaItem {
     QString text;
     bool selected = false;
     bool correct = false;
-    QRect rect; // where the answer list painted it
 };
 
 // One question of the test.
@@ -18,8 +16,6 @@ struct TGrupa {
     QString media;         // sentence recording under Media\Zdania
     QString text;          // the question, gaps replaced by "________"
     QString poprawne;      // the correct row numbers as the file lists them
-    int layoutTop = 3;
-    int layoutHeight = 0;
     bool done = false;     // answered right in this run (or unanswerable, see Test2Run)
     QList<TGrupaItem> rows;
 

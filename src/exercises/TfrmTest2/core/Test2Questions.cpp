@@ -61,7 +61,7 @@ TGrupa BuildGrupa(int number, const QString& media, const QString& naglowek, con
     const QuestionText q = SplitQuestion(naglowek);
     g.text = q.text;
     if (!q.gapAnswer.isEmpty())
-        g.rows.append(TGrupaItem{q.gapAnswer, false, true, {}});
+        g.rows.append(TGrupaItem{q.gapAnswer, false, true});
     int taken = 0;
     for (const QString& a : answers) {
         if (a.isEmpty())
@@ -70,7 +70,7 @@ TGrupa BuildGrupa(int number, const QString& media, const QString& naglowek, con
             break;
         ++taken;
         const int row = int(g.rows.size()) + 1;
-        g.rows.append(TGrupaItem{a, false, IsCorrectRowNumber(row, poprawne), {}});
+        g.rows.append(TGrupaItem{a, false, IsCorrectRowNumber(row, poprawne)});
     }
     return g;
 }

@@ -33,7 +33,6 @@ ExerciseFrameOptions wpisywanieOptions()
     o.formName = QStringLiteral("frmWpisywanie");
     o.backgroundFolder = QStringLiteral("\\Background_selko");
     o.rightClick = ExerciseFrameOptions::RightClick::DictionaryLookup;
-    o.hasCorrections = true;
     o.helpPage = QStringLiteral("h_film.html");
     return o;
 }

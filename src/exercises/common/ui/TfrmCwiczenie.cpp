@@ -630,11 +630,6 @@ bool TfrmCwiczenie::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TfrmCwiczenie::keyPressEvent(QKeyEvent* e)
-{
-    QWidget::keyPressEvent(e);
-}
-
 void TfrmCwiczenie::areaRightPress(const QPoint& at)
 {
     // A right click never changes the exercise.

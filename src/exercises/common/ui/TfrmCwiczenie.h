@@ -69,7 +69,6 @@ struct ExerciseFrameOptions {
     enum class RightClick { None, DictionaryLookup, GrammarNotice } rightClick = RightClick::None;
     bool hasStatistics = false; // a Statystyki block
     bool hasPrint = true;       // btnDrukuj
-    bool hasCorrections = false; // btnPopraw
     int scrollStep = 10;        // pixels per scroll position
     bool wheelScrolls = true;   // a wheel notch moves the scroll bar one step
     int noticeOption = 9;       // the learner's one-time flag: 9, 7 or 8
@@ -236,7 +235,6 @@ protected:
     virtual void AreaMouseRelease(QMouseEvent* e);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
